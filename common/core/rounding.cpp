@@ -1,0 +1,32 @@
+#include "common/core/rounding.h"
+
+#include <cmath>
+#include <limits>
+
+namespace common {
+
+std::int32_t RoundHalfEven(double value) {
+  if (std::isnan(value)) return 0;
+  // Round half to even without depending on the floating-point environment.
+  double floorValue = std::floor(value);
+  double fraction = value - floorValue;
+  double rounded = floorValue;
+  if (fraction > 0.5) {
+    rounded = floorValue + 1.0;
+  } else if (fraction == 0.5) {
+    rounded = std::fmod(floorValue, 2.0) == 0.0 ? floorValue : floorValue + 1.0;
+  }
+  constexpr double lowest = std::numeric_limits<std::int32_t>::min();
+  constexpr double highest = std::numeric_limits<std::int32_t>::max();
+  if (rounded < lowest) return std::numeric_limits<std::int32_t>::min();
+  if (rounded > highest) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(rounded);
+}
+
+float GridRound(float value, float step) {
+  if (step == 0.0f) return value;
+  double steps = std::floor(static_cast<double>(value) / step + 0.5);
+  return static_cast<float>(steps * step);
+}
+
+}  // namespace common

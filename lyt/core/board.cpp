@@ -1,0 +1,1 @@
+// board model: being written
