@@ -1,0 +1,32 @@
+# Entry points for a fresh Debian machine (run as root, or with sudo rights).
+#   make test   installs what is missing, builds and runs every test, twice:
+#               a normal build and one under AddressSanitizer + UBSan.
+#   make deps   installs what is missing only.
+
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -G Ninja
+
+.PHONY: test deps build build-asan test-release test-asan clean
+
+test: deps test-release test-asan
+
+deps:
+	./tools/install-deps.sh
+
+build:
+	cmake -S . -B build $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build -j $(JOBS)
+
+build-asan:
+	cmake -S . -B build-asan $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DLYTSKT_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+
+test-release: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf build build-asan
