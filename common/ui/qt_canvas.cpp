@@ -1,0 +1,137 @@
+#include "common/ui/qt_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace common {
+
+QtCanvas::QtCanvas(QImage& image, QPoint origin, QColor background, QColor highlight)
+    : image_(image),
+      painter_(&image),
+      origin_(origin),
+      background_(background),
+      highlight_(FromQColor(highlight)) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.translate(-origin_);
+}
+
+QtCanvas::~QtCanvas() { painter_.end(); }
+
+QColor QtCanvas::ToQColor(Colour colour) {
+  return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+Colour QtCanvas::FromQColor(const QColor& colour) {
+  return Rgb(colour.red(), colour.green(), colour.blue());
+}
+
+// The printer modes paint every figure black or white whatever its colour.
+QColor QtCanvas::EffectiveColour(Colour colour) const {
+  if (mode_ == DrawMode::PaintBlack) return Qt::black;
+  if (mode_ == DrawMode::PaintWhite) return Qt::white;
+  return ToQColor(colour);
+}
+
+QPen QtCanvas::PenFor(Colour colour) const {
+  QPen pen(EffectiveColour(colour));
+  pen.setWidth(std::max(1, width_));
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  // Dashes and dots only show on thin lines, as on the screen of old.
+  if (width_ <= 1 && style_ == LineStyle::Dash) pen.setStyle(Qt::DashLine);
+  if (width_ <= 1 && style_ == LineStyle::Dot) pen.setStyle(Qt::DotLine);
+  if (width_ <= 1) pen.setCapStyle(Qt::FlatCap);
+  return pen;
+}
+
+void QtCanvas::Clear() {
+  painter_.save();
+  painter_.resetTransform();
+  painter_.setCompositionMode(QPainter::CompositionMode_Source);
+  painter_.fillRect(image_.rect(), background_);
+  painter_.restore();
+}
+
+void QtCanvas::SetPixel(int x, int y, Colour colour) {
+  int ix = x - origin_.x();
+  int iy = y - origin_.y();
+  if (ix < 0 || iy < 0 || ix >= image_.width() || iy >= image_.height()) return;
+  QRgb source = EffectiveColour(colour).rgb();
+  if (mode_ == DrawMode::NotXorPen) {
+    QRgb destination = image_.pixel(ix, iy);
+    source = qRgb(0xFF & ~(qRed(source) ^ qRed(destination)),
+                  0xFF & ~(qGreen(source) ^ qGreen(destination)),
+                  0xFF & ~(qBlue(source) ^ qBlue(destination)));
+  }
+  image_.setPixel(ix, iy, source);
+}
+
+void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
+  painter_.setPen(PenFor(colour));
+  if (x1 == x2 && y1 == y2)
+    painter_.drawPoint(x1, y1);
+  else
+    painter_.drawLine(x1, y1, x2, y2);
+}
+
+// A filled figure whose outline has the fill colour is painted as one shape:
+// under the inverting pen, overlapping fill and outline would cancel out.
+void QtCanvas::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
+  QRect box(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+  bool filled = fill_ == FillStyle::Solid;
+  if (filled && fillColour_ == colour) {
+    painter_.fillRect(box, EffectiveColour(colour));
+    return;
+  }
+  QPen pen = PenFor(colour);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter_.setPen(pen);
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawRect(box.adjusted(0, 0, -1, -1));
+  if (filled && box.width() > 2 && box.height() > 2)
+    painter_.fillRect(box.adjusted(1, 1, -1, -1), EffectiveColour(fillColour_));
+}
+
+// A solid ellipse as one span per row: exact, symmetric about the centre
+// pixel, and no pixel painted twice.
+void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour) {
+  if (rx < 0.0 || ry < 0.0) return;
+  const int rows = static_cast<int>(std::floor(ry + 1e-9));
+  for (int dy = -rows; dy <= rows; ++dy) {
+    double t = ry > 0.0 ? static_cast<double>(dy) / ry : 0.0;
+    int half = static_cast<int>(std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9));
+    painter_.fillRect(cx - half, cy + dy, 2 * half + 1, 1, colour);
+  }
+}
+
+void QtCanvas::DrawCircle(int cx, int cy, int radius, Colour colour, double aspect) {
+  double rx = radius;
+  double ry = radius;
+  if (aspect > 1.0)
+    rx = radius / aspect;
+  else
+    ry = radius * aspect;
+  bool filled = fill_ == FillStyle::Solid;
+  if (filled && fillColour_ == colour) {
+    FillEllipse(cx, cy, rx, ry, EffectiveColour(colour));
+    return;
+  }
+  if (filled) FillEllipse(cx, cy, rx - 1.0, ry - 1.0, EffectiveColour(fillColour_));
+  painter_.setPen(PenFor(colour));
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawEllipse(QPointF(cx, cy), rx, ry);
+}
+
+void QtCanvas::SetDrawMode(DrawMode mode) {
+  mode_ = mode;
+  painter_.setCompositionMode(mode == DrawMode::NotXorPen
+                                  ? QPainter::RasterOp_NotSourceXorDestination
+                                  : QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::SetLineWidth(int width) { width_ = std::max(1, width); }
+void QtCanvas::SetLineStyle(LineStyle style) { style_ = style; }
+void QtCanvas::SetFillStyle(FillStyle style) { fill_ = style; }
+void QtCanvas::SetFillColour(Colour colour) { fillColour_ = colour; }
+
+}  // namespace common

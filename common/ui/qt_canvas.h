@@ -1,0 +1,56 @@
+#pragma once
+
+#include "common/core/canvas.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+
+namespace common {
+
+// A Canvas on a QImage that backs part of a larger drawing surface: the
+// image's pixel (0, 0) is the surface's pixel `origin`, so the drawers keep
+// working in surface coordinates while only the visible part is stored.
+// Antialiasing stays off: the inverting pen must restore pixels exactly.
+class QtCanvas : public Canvas {
+ public:
+  QtCanvas(QImage& image, QPoint origin, QColor background, QColor highlight);
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  void Clear() override;
+  void SetPixel(int x, int y, Colour colour) override;
+  void DrawLine(int x1, int y1, int x2, int y2, Colour colour) override;
+  void DrawBox(int x1, int y1, int x2, int y2, Colour colour) override;
+  void DrawCircle(int cx, int cy, int radius, Colour colour, double aspect) override;
+
+  void SetDrawMode(DrawMode mode) override;
+  void SetLineWidth(int width) override;
+  void SetLineStyle(LineStyle style) override;
+  void SetFillStyle(FillStyle style) override;
+  void SetFillColour(Colour colour) override;
+  Colour HighlightColour() const override { return highlight_; }
+
+  static QColor ToQColor(Colour colour);
+  static Colour FromQColor(const QColor& colour);
+
+ private:
+  QColor EffectiveColour(Colour colour) const;
+  QPen PenFor(Colour colour) const;
+  void FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour);
+
+  QImage& image_;
+  QPainter painter_;
+  QPoint origin_;
+  QColor background_;
+  Colour highlight_;
+  DrawMode mode_ = DrawMode::CopyPen;
+  int width_ = 1;
+  LineStyle style_ = LineStyle::Solid;
+  FillStyle fill_ = FillStyle::Transparent;
+  Colour fillColour_ = 0;
+};
+
+}  // namespace common
