@@ -1,0 +1,95 @@
+#include "common/core/csv_fields.h"
+#include "common/core/file_io.h"
+#include "lyt/core/board_file.h"
+#include "lyt/core/board_file_lines.h"
+
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace lyt {
+namespace fs = std::filesystem;
+namespace {
+
+const char* const NotFoundMessage = "Fichier d'empreinte Introuvable!";
+const char* const WrongTypeMessage = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
+
+bool IsFootprintExtension(const fs::path& extension) {
+  std::string text = extension.u8string();
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text == ".emp";
+}
+
+// The library lists files whatever the case of their extension; on a
+// case-sensitive file system "name.EMP" must still be found.
+fs::path FootprintPath(const std::string& programFolder, const std::string& footprintName) {
+  const fs::path folder = fs::u8path(programFolder) / "empreintes";
+  const fs::path exact = folder / fs::u8path(footprintName + ".Emp");
+  std::error_code error;
+  if (fs::exists(exact, error)) return exact;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const fs::path& candidate = it->path();
+    if (candidate.stem().u8string() == footprintName && IsFootprintExtension(candidate.extension()))
+      return candidate;
+  }
+  return exact;
+}
+
+PendingItem FootprintItem(const BoardElement& element, std::int32_t group) {
+  PendingItem item;
+  item.Index = 0;
+  item.Group = group;  // the real number is given when the footprint is dropped
+  item.Kind = element.Kind;
+  item.Layer = element.Layer;
+  item.Size = element.Size;
+  item.X1 = element.X1;
+  item.Y1 = element.Y1;
+  item.X2 = element.X2;
+  item.Y2 = element.Y2;
+  item.MoveMode = PendingMove::Whole;
+  item.Active = true;
+  item.Text = element.Text;
+  item.Angle = element.Angle;
+  return item;
+}
+
+bool ReadFootprintContents(std::string_view contents, Board& board) {
+  const std::vector<std::string_view> lines = common::SplitLines(contents);
+  std::string magic;
+  if (lines.empty() || !ReadMagicLine(lines[0], magic) || magic.substr(0, 3) != "EMP") return false;
+  std::size_t first = 1;
+  if (HasGridLine(magic)) {
+    // The footprint's own grid does not change the board's.
+    float ignoredX = 0.0f;
+    float ignoredY = 0.0f;
+    if (lines.size() < 2 || !ReadGridLine(lines[1], ignoredX, ignoredY)) return false;
+    first = 2;
+  }
+  return ReadElementLines(lines, first, [&board](const BoardElement& element) {
+    board.Pending.push_back(FootprintItem(element, board.LastGroup));
+  });
+}
+
+}  // namespace
+
+bool ReadFootprint(Board& board, const std::string& programFolder, const std::string& footprintName,
+                   common::UiPort& ui) {
+  std::string contents;
+  switch (common::LoadFile(FootprintPath(programFolder, footprintName).u8string(), contents)) {
+    case common::LoadResult::Ok:
+      break;
+    case common::LoadResult::NotFound:
+      ui.Tell(NotFoundMessage, common::MessageIcon::Exclamation);
+      return false;
+    case common::LoadResult::Failed:
+      ui.Tell(WrongTypeMessage, common::MessageIcon::Critical);
+      return false;
+  }
+  if (!ReadFootprintContents(contents, board)) {
+    ui.Tell(WrongTypeMessage, common::MessageIcon::Critical);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace lyt
