@@ -1,14 +1,19 @@
 # Entry points for a fresh Debian machine (run as root, or with sudo rights).
 #   make test   installs what is missing, builds and runs every test, twice:
 #               a normal build and one under AddressSanitizer + UBSan.
+#   make run    installs what is missing, builds and starts the board editor
+#               on the example board.
 #   make deps   installs what is missing only.
 
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja
 
-.PHONY: test deps build build-asan test-release test-asan clean
+.PHONY: test run deps build build-asan test-release test-asan clean
 
 test: deps test-release test-asan
+
+run: deps build
+	./build/bin/lyt examples/clignotant.Lyt
 
 deps:
 	./tools/install-deps.sh

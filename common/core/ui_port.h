@@ -1,13 +1,34 @@
 #pragma once
 
+#include "common/core/canvas.h"
+#include "common/core/geometry.h"
+#include "common/core/window_layout.h"
+
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace common {
+
 
 enum class MessageIcon { None, Information, Exclamation, Critical };
 enum class MessageButtons { Ok, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 enum class PointerShape { Arrow, Cross, FourWay };
+enum class FileDialogKind { Open, Save };
+
+// What the open/save dialog is set up with.
+struct FileDialogSettings {
+  std::string Filter;         // "Circuit Imprimé (*.Lyt)|*.Lyt|Empreinte (*.Emp)|*.Emp"
+  std::string InitialFolder;
+  std::string FileName;       // preset name in the dialog
+};
+
+// The file the user chose: full path, and title (name with extension).
+struct FileChoice {
+  std::string Path;
+  std::string Title;
+};
 
 // What the core asks of the window: implemented by the Qt main window, and
 // by a scripted fake in the tests. Controls are named as in the window
@@ -29,7 +50,32 @@ class UiPort {
   virtual void SetEnabled(const std::string& control, bool enabled) = 0;
   virtual void SetChecked(const std::string& control, bool checked) = 0;
   virtual void SetPointer(PointerShape shape) = 0;
+  // Fills a drop-down list and selects one entry (-1: none).
+  virtual void FillList(const std::string& control, const std::vector<std::string>& items,
+                        int selected) = 0;
+  // Selects an option button (the others of its group go off).
+  virtual void SelectOption(const std::string& control) = 0;
+  // The colour of the small shape showing the current layer.
+  virtual void SetShapeColour(Colour colour) = 0;
   virtual void Beep() = 0;
+
+  // The open or save dialog; nothing when cancelled.
+  virtual std::optional<FileChoice> AskFileName(FileDialogKind kind,
+                                                const FileDialogSettings& settings) = 0;
+
+  // The drawing area Picture2 as a canvas in drawing-area pixels, valid until
+  // the current event returns, and a request to show what was drawn on it.
+  virtual Canvas& DrawingArea() = 0;
+  // The window's sizes as the layout needs them, and applying its result.
+  virtual WindowMetrics Metrics() const = 0;
+  virtual void ApplyLayout(const WindowLayout& layout) = 0;
+  // Pointer position on the screen and in the drawing area; pointer warp.
+  virtual PixelPoint ScreenCursor() const = 0;
+  virtual PixelPoint CursorInDrawingArea() const = 0;
+  virtual PixelRect Picture1OnScreen() const = 0;
+  virtual void WarpPointer(PixelPoint screen) = 0;
+  // Registers the program's file types with the system; failures are ignored.
+  virtual void RegisterFileTypes() = 0;
 
   // The user's decimal separator, for numbers shown to the user.
   virtual char DecimalSeparator() const { return '.'; }

@@ -96,11 +96,20 @@ void QtCanvas::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
 // pixel, and no pixel painted twice.
 void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour) {
   if (rx < 0.0 || ry < 0.0) return;
-  const int rows = static_cast<int>(std::floor(ry + 1e-9));
-  for (int dy = -rows; dy <= rows; ++dy) {
-    double t = ry > 0.0 ? static_cast<double>(dy) / ry : 0.0;
-    int half = static_cast<int>(std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9));
-    painter_.fillRect(cx - half, cy + dy, 2 * half + 1, 1, colour);
+  const double rows = std::floor(ry + 1e-9);
+  // Only the rows of the backed image are filled: a huge ellipse costs no more
+  // than the image.
+  const double firstRow = std::max(-rows, static_cast<double>(origin_.y()) - cy);
+  const double lastRow = std::min(rows, static_cast<double>(origin_.y()) + image_.height() - 1 - cy);
+  const double imageRight = static_cast<double>(origin_.x()) + image_.width();
+  for (double dy = firstRow; dy <= lastRow; ++dy) {
+    double t = ry > 0.0 ? dy / ry : 0.0;
+    double half = std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9);
+    double left = std::max(cx - half, static_cast<double>(origin_.x()) - 1);
+    double right = std::min(cx + half, imageRight);
+    if (right < left) continue;
+    painter_.fillRect(static_cast<int>(left), static_cast<int>(cy + dy),
+                      static_cast<int>(right - left) + 1, 1, colour);
   }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/core/ui_port.h"
+#include "support/recording_canvas.h"
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,20 @@ class ScriptedUi : public common::UiPort {
   int Beeps = 0;
   char Separator = '.';
 
+  std::deque<std::optional<common::FileChoice>> FileAnswers;  // empty: cancelled
+  std::vector<std::pair<common::FileDialogKind, common::FileDialogSettings>> FileDialogs;
+  RecordingCanvas Canvas;
+  common::WindowMetrics WindowMetrics{1280, 800, false, 24, 16, 16, 22};
+  std::vector<common::WindowLayout> Layouts;
+  common::PixelPoint Screen{640, 400};
+  common::PixelPoint InDrawing{100, 100};
+  common::PixelRect Picture1Screen{50, 24, 1214, 738};
+  std::vector<common::PixelPoint> Warps;
+  int Registrations = 0;
+  std::map<std::string, std::pair<std::vector<std::string>, int>> Lists;
+  std::string Option;
+  common::Colour ShapeColour = 0;
+
   common::MessageAnswer ShowMessage(const std::string& text, common::MessageIcon icon,
                                     common::MessageButtons buttons,
                                     const std::string& title) override {
@@ -60,6 +76,29 @@ class ScriptedUi : public common::UiPort {
   void SetPointer(common::PointerShape shape) override { Pointer = shape; }
   void Beep() override { ++Beeps; }
   char DecimalSeparator() const override { return Separator; }
+
+  std::optional<common::FileChoice> AskFileName(common::FileDialogKind kind,
+                                                const common::FileDialogSettings& settings) override {
+    FileDialogs.emplace_back(kind, settings);
+    if (FileAnswers.empty()) return std::nullopt;
+    std::optional<common::FileChoice> answer = FileAnswers.front();
+    FileAnswers.pop_front();
+    return answer;
+  }
+  common::Canvas& DrawingArea() override { return Canvas; }
+  common::WindowMetrics Metrics() const override { return WindowMetrics; }
+  void ApplyLayout(const common::WindowLayout& layout) override { Layouts.push_back(layout); }
+  common::PixelPoint ScreenCursor() const override { return Screen; }
+  common::PixelPoint CursorInDrawingArea() const override { return InDrawing; }
+  common::PixelRect Picture1OnScreen() const override { return Picture1Screen; }
+  void WarpPointer(common::PixelPoint screen) override { Warps.push_back(screen); }
+  void RegisterFileTypes() override { ++Registrations; }
+  void FillList(const std::string& control, const std::vector<std::string>& items,
+                int selected) override {
+    Lists[control] = {items, selected};
+  }
+  void SelectOption(const std::string& control) override { Option = control; }
+  void SetShapeColour(common::Colour colour) override { ShapeColour = colour; }
 
   std::vector<std::string> MessageTexts() const {
     std::vector<std::string> texts;

@@ -1,0 +1,125 @@
+#include "lyt/core/element_drawers.h"
+
+#include "common/core/rounding.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace lyt {
+namespace {
+
+using common::Canvas;
+using common::Colour;
+using common::DrawMode;
+using common::FillStyle;
+using common::LineStyle;
+
+// base + delta without overflow: a size read from a damaged file may be as
+// large as an int holds.
+int Offset(int base, std::int64_t delta) {
+  const std::int64_t sum = static_cast<std::int64_t>(base) + delta;
+  return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+int Twice(int r) { return Offset(0, 2 * static_cast<std::int64_t>(r)); }
+
+bool IsLengthwise(int angle) { return angle == 0 || angle == 180; }
+bool IsUpright(int angle) { return angle == 90 || angle == 270; }
+
+// What every figure relies on: the canvas may come from any other drawing.
+void SetPen(Canvas& canvas, DrawMode mode, int width) {
+  canvas.SetDrawMode(mode);
+  canvas.SetLineWidth(std::max(1, width));
+  canvas.SetLineStyle(LineStyle::Solid);
+}
+
+// Pads have their outline in their fill colour: one solid shape.
+void SetSolidFill(Canvas& canvas, Colour colour) {
+  canvas.SetFillStyle(FillStyle::Solid);
+  canvas.SetFillColour(colour);
+}
+
+void SetNoFill(Canvas& canvas) { canvas.SetFillStyle(FillStyle::Transparent); }
+
+void DrawSolidBox(int x1, int y1, int x2, int y2, Colour colour, DrawMode mode, Canvas& canvas) {
+  SetPen(canvas, mode, 1);
+  SetSolidFill(canvas, colour);
+  canvas.DrawBox(x1, y1, x2, y2, colour);
+  SetNoFill(canvas);
+}
+
+void DrawSolidEllipse(int x, int y, int radius, double aspect, Colour colour, DrawMode mode,
+                      Canvas& canvas) {
+  SetPen(canvas, mode, 1);
+  SetSolidFill(canvas, colour);
+  canvas.DrawCircle(x, y, radius, colour, aspect);
+  SetNoFill(canvas);
+}
+
+}  // namespace
+
+void DrawTrack(int x1, int y1, int x2, int y2, int width, Colour colour, DrawMode mode,
+               Canvas& canvas) {
+  SetPen(canvas, mode, width);
+  SetNoFill(canvas);
+  canvas.DrawLine(x1, y1, x2, y2, colour);
+}
+
+void DrawRoundPad(int x, int y, int r, Colour colour, DrawMode mode, Canvas& canvas) {
+  DrawSolidEllipse(x, y, r, 1.0, colour, mode, canvas);
+}
+
+void DrawSquarePad(int x, int y, int r, Colour colour, DrawMode mode, Canvas& canvas) {
+  DrawSolidBox(Offset(x, -r), Offset(y, -r), Offset(x, r), Offset(y, r), colour, mode, canvas);
+}
+
+// The canvas takes the longer half-axis as the radius: 2r, the shorter being r.
+void DrawOvalPad(int x, int y, int r, Colour colour, DrawMode mode, int angle, Canvas& canvas) {
+  if (IsLengthwise(angle)) DrawSolidEllipse(x, y, Twice(r), 0.5, colour, mode, canvas);
+  if (IsUpright(angle)) DrawSolidEllipse(x, y, Twice(r), 2.0, colour, mode, canvas);
+}
+
+void DrawRectPad(int x, int y, int r, Colour colour, DrawMode mode, int angle, Canvas& canvas) {
+  const int along = Twice(r);
+  if (IsLengthwise(angle))
+    DrawSolidBox(Offset(x, -along), Offset(y, -r), Offset(x, along), Offset(y, r), colour, mode,
+                 canvas);
+  if (IsUpright(angle))
+    DrawSolidBox(Offset(x, -r), Offset(y, -along), Offset(x, r), Offset(y, along), colour, mode,
+                 canvas);
+}
+
+void DrawHole(int x, int y, int r, Colour colour, Colour fillColour, DrawMode mode,
+              Canvas& canvas) {
+  SetPen(canvas, mode, 1);
+  SetSolidFill(canvas, fillColour);
+  canvas.DrawCircle(x, y, r, colour, 1.0);
+  SetNoFill(canvas);
+  const int d = common::RoundHalfEven(1.5 * r);
+  canvas.DrawLine(Offset(x, -d), y, Offset(x, d), y, colour);
+  canvas.DrawLine(x, Offset(y, -d), x, Offset(y, d), colour);
+}
+
+void DrawCircle(int x, int y, int r, int lineWidth, Colour colour, DrawMode mode, Canvas& canvas) {
+  SetPen(canvas, mode, lineWidth);
+  SetNoFill(canvas);
+  canvas.DrawCircle(x, y, r, colour, 1.0);
+}
+
+void DrawTextBox(int x1, int y1, int x2, int y2, Colour previewColour, Canvas& canvas) {
+  SetPen(canvas, DrawMode::NotXorPen, 1);
+  SetNoFill(canvas);
+  canvas.DrawBox(x1, y1, x2, y2, previewColour);
+}
+
+void DrawSelectionBand(int x1, int y1, int x2, int y2, Colour previewColour, Canvas& canvas) {
+  SetPen(canvas, DrawMode::NotXorPen, 1);
+  SetNoFill(canvas);
+  canvas.SetLineStyle(LineStyle::Dot);
+  canvas.DrawBox(x1, y1, x2, y2, previewColour);
+  canvas.SetLineStyle(LineStyle::Solid);
+}
+
+}  // namespace lyt

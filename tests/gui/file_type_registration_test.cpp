@@ -1,0 +1,98 @@
+#include "common/ui/file_type_registration.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#ifndef Q_OS_WIN
+
+namespace {
+
+QString ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Registers with XDG_DATA_HOME pointed at a fresh folder and records the
+// helper programs started instead of running them.
+class FileTypeRegistrationTest : public ::testing::Test {
+ protected:
+  FileTypeRegistrationTest() { qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8()); }
+  ~FileTypeRegistrationTest() override { qunsetenv("XDG_DATA_HOME"); }
+
+  void Register(const common::FileTypes& types) {
+    common::RegisterFileTypes(types, [this](const QString& program, const QStringList& args) {
+      started_ << program + " " + args.join(' ');
+      return true;
+    });
+  }
+  QString Path(const QString& relative) const { return dataHome_.path() + "/" + relative; }
+
+  QTemporaryDir dataHome_;
+  QStringList started_;
+};
+
+TEST_F(FileTypeRegistrationTest, WritesMimePackageAndDesktopEntryThenRunsUpdaters) {
+  Register(common::LytFileTypes("/opt/lyt"));
+  const QString mime = ReadAll(Path("mime/packages/lytplan.xml"));
+  EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-lytplan-board\">"));
+  EXPECT_TRUE(mime.contains("<glob pattern=\"*.lyt\" case-sensitive=\"false\"/>"));
+  EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-lytplan-footprint\">"));
+  EXPECT_TRUE(mime.contains("<glob pattern=\"*.emp\" case-sensitive=\"false\"/>"));
+
+  const QStringList desktop = ReadAll(Path("applications/lytplan.desktop")).split('\n');
+  EXPECT_TRUE(desktop.contains("Name=Lytplan"));
+  EXPECT_TRUE(desktop.contains("Exec=/opt/lyt/lyt %f"));
+  EXPECT_TRUE(desktop.contains("Icon=/opt/lyt/lyt.png"));
+  EXPECT_TRUE(desktop.contains(
+      "MimeType=application/x-lytplan-board;application/x-lytplan-footprint;"));
+
+  EXPECT_EQ(started_, QStringList({"update-mime-database " + Path("mime"),
+                                   "update-desktop-database " + Path("applications")}));
+}
+
+TEST_F(FileTypeRegistrationTest, ProgramPathWithSpacesIsQuotedInExec) {
+  Register(common::SktFileTypes("/home/ann/Mes $programmes"));
+  EXPECT_TRUE(ReadAll(Path("applications/sktplan.desktop"))
+                  .contains("\nExec=\"/home/ann/Mes \\\\$programmes/skt\" %f\n"));
+}
+
+TEST_F(FileTypeRegistrationTest, SecondRunRewritesNothingAndStartsNothing) {
+  Register(common::LytFileTypes("/opt/lyt"));
+  const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+  for (const char* file : {"mime/packages/lytplan.xml", "applications/lytplan.desktop"}) {
+    QFile stamped(Path(file));
+    ASSERT_TRUE(stamped.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(stamped.setFileTime(longAgo, QFileDevice::FileModificationTime));
+  }
+  started_.clear();
+
+  Register(common::LytFileTypes("/opt/lyt"));
+  EXPECT_EQ(QFileInfo(Path("mime/packages/lytplan.xml")).lastModified(), longAgo);
+  EXPECT_EQ(QFileInfo(Path("applications/lytplan.desktop")).lastModified(), longAgo);
+  EXPECT_TRUE(started_.isEmpty());
+
+  Register(common::LytFileTypes("/usr/local/lyt"));  // the program moved
+  EXPECT_EQ(started_, QStringList("update-desktop-database " + Path("applications")));
+}
+
+TEST_F(FileTypeRegistrationTest, UnwritableDataFolderIsIgnored) {
+  // A plain file where the folders should go: nothing can be created below
+  // it, whoever runs the test.
+  QFile blocker(Path("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  qputenv("XDG_DATA_HOME", Path("blocker").toUtf8());
+
+  EXPECT_NO_THROW(Register(common::LytFileTypes("/opt/lyt")));
+  EXPECT_NO_THROW(common::RegisterFileTypes(common::LytFileTypes("/opt/lyt"), nullptr));
+  EXPECT_TRUE(started_.isEmpty());
+  EXPECT_TRUE(QFileInfo(Path("blocker")).isFile());
+}
+
+}  // namespace
+
+#endif
