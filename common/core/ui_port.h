@@ -4,6 +4,7 @@
 #include "common/core/geometry.h"
 #include "common/core/window_layout.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,22 @@ struct FileChoice {
   std::string Title;
 };
 
+// The text dialog: a new text (numbering controls shown, text emptied) or
+// the edit of an existing one (its text preset and selected, numbering hidden).
+struct TextDialogRequest {
+  bool NewText = true;
+  std::string Text;
+  int SizeIndex = -1;  // entry to select; -1 keeps the dialog's last choice
+};
+
+struct TextDialogAnswer {
+  bool Accepted = false;
+  std::string Text;
+  int SizeIndex = 0;
+  bool Numbering = false;       // "Incrémentation automatique du texte"
+  std::string NumberingStart;   // "A Partir de   :"
+};
+
 // What the core asks of the window: implemented by the Qt main window, and
 // by a scripted fake in the tests. Controls are named as in the window
 // ("MnuCopier", "OptRond"...).
@@ -53,6 +70,9 @@ class UiPort {
   // Fills a drop-down list and selects one entry (-1: none).
   virtual void FillList(const std::string& control, const std::vector<std::string>& items,
                         int selected) = 0;
+  // The selected entry of a list (-1 when none) and its text.
+  virtual int ListIndex(const std::string& control) const = 0;
+  virtual std::string ListText(const std::string& control) const = 0;
   // Selects an option button (the others of its group go off).
   virtual void SelectOption(const std::string& control) = 0;
   // The colour of the small shape showing the current layer.
@@ -74,6 +94,16 @@ class UiPort {
   virtual PixelPoint CursorInDrawingArea() const = 0;
   virtual PixelRect Picture1OnScreen() const = 0;
   virtual void WarpPointer(PixelPoint screen) = 0;
+  // The edit menu as a pop-up menu at the pointer.
+  virtual void PopUpEditMenu() = 0;
+  virtual void FocusDrawingArea() = 0;
+  // The text dialog, modal; it keeps its settings from one use to the next.
+  virtual TextDialogAnswer ShowTextDialog(const TextDialogRequest& request) = 0;
+  // The grid-step dialog, modal, showing the two steps; OK calls `accept`
+  // with the two texts, and the dialog closes only when it returns true.
+  virtual void ShowGridStepDialog(
+      const std::string& stepX, const std::string& stepY,
+      const std::function<bool(const std::string&, const std::string&)>& accept) = 0;
   // Registers the program's file types with the system; failures are ignored.
   virtual void RegisterFileTypes() = 0;
 

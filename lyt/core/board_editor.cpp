@@ -186,23 +186,11 @@ void BoardEditor::ScrollFocusChanged(bool focused) {
   if (!focused) RedrawBoard();
 }
 
-void BoardEditor::MouseMove(float x, float y) {
-  common::PixelPoint screen = ui_.ScreenCursor();
-  common::PixelPoint inArea{static_cast<std::int32_t>(std::lround(x)),
-                            static_cast<std::int32_t>(std::lround(y))};
-  viewport_.DrawingOrigin = {screen.X - inArea.X, screen.Y - inArea.Y};
-  common::MmPoint pointer{viewport_.PointerToMm(x), viewport_.PointerToMm(y)};
-  common::ShowCursorStatus(viewport_, pointer, ui_);
-}
-
-void BoardEditor::KeyPress(char character) {
-  if (character == 'i') MnuZoomIn();
-  if (character == 'o') MnuZoomOut();
-}
-
 // 'C' held down keeps the view centred on the pointer; its release redraws.
-void BoardEditor::KeyDown(char key, bool shift, bool ctrl, bool alt) {
-  if (key != 'C' || shift || ctrl || alt) return;
+void BoardEditor::KeyDown(Key key, bool shift, bool ctrl, bool alt) {
+  if (key == Key::Escape) return StopTool();
+  if (key == Key::F5) return RedrawBoard();
+  if (key != Key::C || shift || ctrl || alt) return;
   viewport_.CentringKey = true;
   std::optional<common::CursorWarp> warp = common::WarpCursor(
       ui_.ScreenCursor(), ui_.Picture1OnScreen(), layout_.HScroll1, layout_.VScroll1);
@@ -214,8 +202,8 @@ void BoardEditor::KeyDown(char key, bool shift, bool ctrl, bool alt) {
   RedrawBoard();  // the grid stays off while the key is held
 }
 
-void BoardEditor::KeyUp(char key, bool shift, bool ctrl, bool alt) {
-  if (key != 'C' || shift || ctrl || alt) return;
+void BoardEditor::KeyUp(Key key, bool shift, bool ctrl, bool alt) {
+  if (key != Key::C || shift || ctrl || alt) return;
   viewport_.CentringKey = false;
   RedrawBoard();
 }

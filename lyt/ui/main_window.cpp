@@ -76,6 +76,8 @@ MainWindow::MainWindow(const QString& programFolder) : programFolder_(programFol
   editor_ = std::make_unique<BoardEditor>(*this, programFolder.toStdString());
   BuildMenus();
   ConnectDrawingArea();
+  ConnectMouse();
+  ConnectToolButtons();
   resize(1024, 700);
 }
 
@@ -128,17 +130,17 @@ QMenu* MainWindow::BuildEditMenu() {
   editMenu_ = new QMenu(QString::fromUtf8("&Edition"), this);
   QMenu* menu = editMenu_;
   menu->setObjectName("MnuEdit");
-  AddItem(menu, "MnuAnnuler", "&Annuler supprimer")->setShortcut(QKeySequence("Ctrl+Z"));
+  AddItem(menu, "MnuAnnuler", "&Annuler supprimer", &BoardEditor::MnuAnnuler)->setShortcut(QKeySequence("Ctrl+Z"));
   AddSeparator(menu, "mnusep5");
-  AddItem(menu, "MnuCouper", "&Couper")->setShortcut(QKeySequence("Ctrl+X"));
-  AddItem(menu, "MnuCopier", "Co&pier")->setShortcut(QKeySequence("Ctrl+C"));
-  AddItem(menu, "MnuColler", "C&oller")->setShortcut(QKeySequence("Ctrl+V"));
-  AddItem(menu, "MnuSuppr", "&Supprimer   ")->setShortcut(QKeySequence(Qt::Key_Delete));
+  AddItem(menu, "MnuCouper", "&Couper", &BoardEditor::MnuCouper)->setShortcut(QKeySequence("Ctrl+X"));
+  AddItem(menu, "MnuCopier", "Co&pier", &BoardEditor::MnuCopier)->setShortcut(QKeySequence("Ctrl+C"));
+  AddItem(menu, "MnuColler", "C&oller", &BoardEditor::MnuColler)->setShortcut(QKeySequence("Ctrl+V"));
+  AddItem(menu, "MnuSuppr", "&Supprimer   ", &BoardEditor::MnuSuppr)->setShortcut(QKeySequence(Qt::Key_Delete));
   AddSeparator(menu, "Mnusep6");
-  AddItem(menu, "MnuRotation", "&Rotation");
-  AddItem(menu, "MnuChanger", "Chan&gement de couche");
-  AddItem(menu, "MnuEditTexte", "Editer &Texte");
-  AddItem(menu, "MnuInfo", "&Information");
+  AddItem(menu, "MnuRotation", "&Rotation", &BoardEditor::MnuRotation);
+  AddItem(menu, "MnuChanger", "Chan&gement de couche", &BoardEditor::MnuChanger);
+  AddItem(menu, "MnuEditTexte", "Editer &Texte", &BoardEditor::MnuEditTexte);
+  AddItem(menu, "MnuInfo", "&Information", &BoardEditor::MnuInfo);
   return menu;
 }
 
@@ -148,7 +150,7 @@ QMenu* MainWindow::BuildViewMenu() {
   QAction* grid = AddItem(menu, "MnuGrille", "Grille", &BoardEditor::MnuGrille);
   grid->setShortcut(QKeySequence("Ctrl+G"));
   QAction* stay = AddItem(menu, "MnuRester", "Rester &Sur la Grille", &BoardEditor::MnuRester);
-  AddItem(menu, "MnuPas", "Pas de la Grille");
+  AddItem(menu, "MnuPas", "Pas de la Grille", &BoardEditor::MnuPas);
   AddItem(menu, "MnuRafraichi", "Rafraichissement", &BoardEditor::MnuRafraichi)
       ->setShortcut(QKeySequence(Qt::Key_F5));
   AddSeparator(menu, "MnuSep7");
@@ -192,7 +194,7 @@ void MainWindow::BuildPalette(QWidget* central) {
     button->setIcon(common::ToolIcon(tool.Name));
     button->setIconSize(QSize(kButtonSize - 4, kButtonSize - 4));
     button->setCheckable(true);
-    button->setAutoRaise(false);
+    button->setFocusPolicy(Qt::NoFocus);  // the keys belong to the drawing area
     button->setGeometry((index % 2) * kButtonSize, (index / 2) * kButtonSize, kButtonSize, kButtonSize);
     tools->addButton(button);
     ++index;
@@ -215,6 +217,7 @@ void MainWindow::BuildPalette(QWidget* central) {
     button->setIcon(common::ToolIcon(option.Name));
     button->setIconSize(QSize(kButtonSize - 4, kButtonSize - 4));
     button->setCheckable(true);
+    button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(0, index * kButtonSize, kButtonSize, kButtonSize);
     layers->addButton(button);
     ++index;
@@ -249,6 +252,7 @@ void MainWindow::BuildSizeLists(QWidget* central) {
     auto* combo = new QComboBox(central);
     combo->setObjectName(entry.Name);
     combo->setFocusPolicy(Qt::ClickFocus);
+    combo->installEventFilter(this);  // a list taking the focus ends the tool
     const int height = combo->sizeHint().height();
     label->move(x, (height - label->height()) / 2);
     x += label->width() + 4;
@@ -276,30 +280,71 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::ConnectDrawingArea() {
   common::DrawingSurface* surface = drawingArea_->Surface();
-  surface->MouseMoved = [this](QMouseEvent* event) {
-    Editor().MouseMove(static_cast<float>(event->position().x()),
-                       static_cast<float>(event->position().y()));
-  };
   surface->KeyPressed = [this](QKeyEvent* event) {
     const bool plain = !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
-    if (event->key() == Qt::Key_C)
-      Editor().KeyDown('C', event->modifiers() & Qt::ShiftModifier,
-                       event->modifiers() & Qt::ControlModifier, event->modifiers() & Qt::AltModifier);
+    const lyt::Key key = event->key() == Qt::Key_C        ? lyt::Key::C
+                         : event->key() == Qt::Key_Escape ? lyt::Key::Escape
+                         : event->key() == Qt::Key_F5     ? lyt::Key::F5
+                                                          : lyt::Key::Other;
+    Editor().KeyDown(key, event->modifiers() & Qt::ShiftModifier,
+                     event->modifiers() & Qt::ControlModifier, event->modifiers() & Qt::AltModifier);
     const QString text = event->text();
     if (plain && text.size() == 1 && text[0].unicode() < 128)
       Editor().KeyPress(static_cast<char>(text[0].unicode()));
   };
   surface->KeyReleased = [this](QKeyEvent* event) {
     if (event->isAutoRepeat() || event->key() != Qt::Key_C) return;
-    Editor().KeyUp('C', event->modifiers() & Qt::ShiftModifier,
+    Editor().KeyUp(lyt::Key::C, event->modifiers() & Qt::ShiftModifier,
                    event->modifiers() & Qt::ControlModifier, event->modifiers() & Qt::AltModifier);
   };
   drawingArea_->Scrolled = [this](bool horizontal, int value) { Editor().Scrolled(horizontal, value); };
   drawingArea_->ScrollFocusChanged = [this](bool focused) { Editor().ScrollFocusChanged(focused); };
 }
 
+void MainWindow::ConnectMouse() {
+  common::DrawingSurface* surface = drawingArea_->Surface();
+  auto button = [](QMouseEvent* event) {
+    return event->button() == Qt::LeftButton    ? MouseButton::Left
+           : event->button() == Qt::RightButton ? MouseButton::Right
+                                                : MouseButton::Middle;
+  };
+  auto shift = [](QMouseEvent* event) { return bool(event->modifiers() & Qt::ShiftModifier); };
+  auto x = [](QMouseEvent* event) { return static_cast<float>(event->position().x()); };
+  auto y = [](QMouseEvent* event) { return static_cast<float>(event->position().y()); };
+  surface->MousePressed = [=](QMouseEvent* event) {
+    Editor().MouseDown(button(event), shift(event), x(event), y(event));
+  };
+  surface->MouseReleased = [=](QMouseEvent* event) {
+    Editor().MouseUp(button(event), shift(event), x(event), y(event));
+  };
+  surface->MouseMoved = [=](QMouseEvent* event) {
+    MouseButtons held;
+    held.Left = event->buttons() & Qt::LeftButton;
+    held.Right = event->buttons() & Qt::RightButton;
+    Editor().MouseMove(held, shift(event), x(event), y(event));
+  };
+  surface->DoubleClicked = [this](QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Editor().DoubleClick();
+  };
+}
+
+void MainWindow::ConnectToolButtons() {
+  const std::pair<const char*, void (BoardEditor::*)()> tools[] = {
+      {"OptSelect", &BoardEditor::OptSelect},         {"OptPiste", &BoardEditor::OptPiste},
+      {"OptPastilleR", &BoardEditor::OptPastilleR},   {"OptPastilleC", &BoardEditor::OptPastilleC},
+      {"OptPastilleOH", &BoardEditor::OptPastilleOH}, {"OptPastilleRect", &BoardEditor::OptPastilleRect},
+      {"OptTrou", &BoardEditor::OptTrou},             {"OptRond", &BoardEditor::OptRond},
+      {"OptTexte", &BoardEditor::OptTexte},           {"OptEmp", &BoardEditor::OptEmp}};
+  for (auto [name, command] : tools) {
+    auto* button = findChild<QToolButton*>(name);
+    connect(button, &QToolButton::clicked, this, [this, command = command] { (Editor().*command)(); });
+  }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == central_ && event->type() == QEvent::Resize && editor_) Editor().Resized();
+  if (event->type() == QEvent::FocusIn && qobject_cast<QComboBox*>(watched) && editor_)
+    Editor().ListFocused();
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -406,6 +451,20 @@ common::PixelRect MainWindow::Picture1OnScreen() const {
 void MainWindow::WarpPointer(common::PixelPoint screen) { QCursor::setPos(screen.X, screen.Y); }
 
 void MainWindow::RegisterFileTypes() { common::RegisterFileTypes(common::LytFileTypes(programFolder_)); }
+
+int MainWindow::ListIndex(const std::string& control) const {
+  auto* combo = findChild<QComboBox*>(Q(control));
+  return combo ? combo->currentIndex() : -1;
+}
+
+std::string MainWindow::ListText(const std::string& control) const {
+  auto* combo = findChild<QComboBox*>(Q(control));
+  return combo ? combo->currentText().toStdString() : std::string();
+}
+
+void MainWindow::PopUpEditMenu() { editMenu_->exec(QCursor::pos()); }
+
+void MainWindow::FocusDrawingArea() { drawingArea_->Surface()->setFocus(); }
 
 char MainWindow::DecimalSeparator() const { return common::UserDecimalSeparator(); }
 

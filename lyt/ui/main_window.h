@@ -55,6 +55,14 @@ class MainWindow : public QMainWindow, public common::UiPort {
   common::PixelRect Picture1OnScreen() const override;
   void WarpPointer(common::PixelPoint screen) override;
   void RegisterFileTypes() override;
+  int ListIndex(const std::string& control) const override;
+  std::string ListText(const std::string& control) const override;
+  void PopUpEditMenu() override;
+  void FocusDrawingArea() override;
+  common::TextDialogAnswer ShowTextDialog(const common::TextDialogRequest& request) override;
+  void ShowGridStepDialog(
+      const std::string& stepX, const std::string& stepY,
+      const std::function<bool(const std::string&, const std::string&)>& accept) override;
   char DecimalSeparator() const override;
 
  protected:
@@ -74,6 +82,8 @@ class MainWindow : public QMainWindow, public common::UiPort {
   void BuildSizeLists(QWidget* central);
   void BuildStatusBar();
   void ConnectDrawingArea();
+  void ConnectMouse();
+  void ConnectToolButtons();
   void Quit();
 
   QString programFolder_;

@@ -51,6 +51,15 @@ class ScriptedUi : public common::UiPort {
   std::map<std::string, std::pair<std::vector<std::string>, int>> Lists;
   std::string Option;
   common::Colour ShapeColour = 0;
+  std::map<std::string, int> ListIndices;  // overrides the index chosen by FillList
+  int EditMenuPopUps = 0;
+  int DrawingFocus = 0;
+  std::vector<common::TextDialogRequest> TextRequests;
+  std::deque<common::TextDialogAnswer> TextAnswers;  // empty: cancelled
+  // Each grid-step dialog tries these answers in turn until one is accepted
+  // (or they run out, which is a cancel).
+  std::deque<std::pair<std::string, std::string>> GridStepAnswers;
+  std::vector<std::pair<std::string, std::string>> GridStepShown;
 
   common::MessageAnswer ShowMessage(const std::string& text, common::MessageIcon icon,
                                     common::MessageButtons buttons,
@@ -98,6 +107,38 @@ class ScriptedUi : public common::UiPort {
     Lists[control] = {items, selected};
   }
   void SelectOption(const std::string& control) override { Option = control; }
+  int ListIndex(const std::string& control) const override {
+    auto chosen = ListIndices.find(control);
+    if (chosen != ListIndices.end()) return chosen->second;
+    auto list = Lists.find(control);
+    return list == Lists.end() ? -1 : list->second.second;
+  }
+  std::string ListText(const std::string& control) const override {
+    auto list = Lists.find(control);
+    int index = ListIndex(control);
+    if (list == Lists.end() || index < 0 || index >= static_cast<int>(list->second.first.size()))
+      return std::string();
+    return list->second.first[static_cast<std::size_t>(index)];
+  }
+  void PopUpEditMenu() override { ++EditMenuPopUps; }
+  void FocusDrawingArea() override { ++DrawingFocus; }
+  common::TextDialogAnswer ShowTextDialog(const common::TextDialogRequest& request) override {
+    TextRequests.push_back(request);
+    if (TextAnswers.empty()) return common::TextDialogAnswer{};
+    common::TextDialogAnswer answer = TextAnswers.front();
+    TextAnswers.pop_front();
+    return answer;
+  }
+  void ShowGridStepDialog(
+      const std::string& stepX, const std::string& stepY,
+      const std::function<bool(const std::string&, const std::string&)>& accept) override {
+    GridStepShown.emplace_back(stepX, stepY);
+    while (!GridStepAnswers.empty()) {
+      auto answer = GridStepAnswers.front();
+      GridStepAnswers.pop_front();
+      if (accept(answer.first, answer.second)) return;
+    }
+  }
   void SetShapeColour(common::Colour colour) override { ShapeColour = colour; }
 
   std::vector<std::string> MessageTexts() const {
