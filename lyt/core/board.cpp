@@ -137,7 +137,9 @@ void CommitPending(Board& board) {
 }
 
 void ReleasePending(Board& board) {
-  if (board.PendingActive) {
+  // A new block has no element behind it: its Index (0, or the element it
+  // was copied from) must not reach the marks of the board.
+  if (board.PendingActive && !board.PendingIsNew) {
     for (const PendingItem& item : board.Pending)
       if (IsSlot(board, item.Index)) board.Elements[static_cast<std::size_t>(item.Index)].Selected = false;
   }

@@ -64,6 +64,7 @@ void BoardEditor::InitDocument() {
   common::ShowGridStepStatus(viewport_, ui_);
   ui_.SetCaption(board_.CaptionPrefix + board_.FileName);
   ui_.RegisterFileTypes();
+  FillFootprintList();
 }
 
 void BoardEditor::DisableEditCommands() {
@@ -84,6 +85,7 @@ common::FileDialogSettings BoardEditor::DialogSettings() const {
 
 bool BoardEditor::Write() {
   SaveOutcome outcome = SaveDocumentFile(board_, viewport_.GridStepX, viewport_.GridStepY, ui_);
+  if (outcome.RefillFootprintList) FillFootprintList();  // it may have been saved into the library
   return outcome.Saved;
 }
 

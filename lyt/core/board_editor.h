@@ -148,6 +148,7 @@ class BoardEditor : public common::ShellDocument {
   Board& Document() { return board_; }
   const Board& Document() const { return board_; }
   common::Viewport& View() { return viewport_; }
+  const common::Viewport& View() const { return viewport_; }
   const common::WindowLayout& Layout() const { return layout_; }
   const LayerView& Layers() const { return layers_; }
 
@@ -164,6 +165,7 @@ class BoardEditor : public common::ShellDocument {
   void ReleaseSelection();  // ReleasePending and the edit menus it disables
   void PlaceUnderPointer();  // BeginPlacement at the pointer, with its preview
   void DrawBand();
+  void ShiftSelectionBox(float dx, float dy);
   bool InSelectionBox(common::MmPoint point) const;
   bool IsPlacingTool() const;
   common::MmPoint Snapped(float x, float y) const;

@@ -1,9 +1,33 @@
-// The footprint library (being written).
+// The footprint library: the list of footprints and the footprint tool.
 #include "lyt/core/board_editor.h"
+
+#include "lyt/core/board_file.h"
+#include "lyt/core/footprint_library.h"
 
 namespace lyt {
 
-void BoardEditor::FillFootprintList() {}
-void BoardEditor::PrepareFootprint() {}
+void BoardEditor::FillFootprintList() {
+  const std::vector<std::string> names = ListFootprintNames(programFolder_);
+  ui_.FillList("ComboEmp", names, names.empty() ? -1 : 0);
+}
+
+// The chosen footprint goes into Pending and under the pointer, its first
+// element on the snapped pointer. When it cannot be read (the reader has
+// told the user why) the selection tool comes back.
+void BoardEditor::PrepareFootprint() {
+  ReleaseSelection();
+  const std::string name = ui_.ListText("ComboEmp");
+  bool read = false;
+  if (name.empty())  // an empty library: nothing to look for
+    ui_.Tell("Fichier d'empreinte Introuvable!", common::MessageIcon::Exclamation);
+  else
+    read = ReadFootprint(board_, programFolder_, name, ui_);
+  if (!read) {
+    OptSelect();
+    return;
+  }
+  ui_.SetPointer(common::PointerShape::Cross);
+  PlaceUnderPointer();
+}
 
 }  // namespace lyt

@@ -1,19 +1,201 @@
-// Selection and the edit commands (being written).
+// Selection with the selection tool: picking at a point or in a band, shift-click
+// cycling, the enabled state of the edit menu and "Information".
 #include "lyt/core/board_editor.h"
 
-namespace lyt {
+#include "common/core/number_text.h"
 
-void BoardEditor::SelectAtPoint(float, float) {}
-void BoardEditor::SelectInBox() {}
-void BoardEditor::CycleSelection() {}
-void BoardEditor::UpdateEditMenus() {}
-void BoardEditor::MnuAnnuler() {}
-void BoardEditor::MnuCouper() {}
-void BoardEditor::MnuCopier() {}
-void BoardEditor::MnuColler() {}
-void BoardEditor::MnuSuppr() {}
-void BoardEditor::MnuRotation() {}
-void BoardEditor::MnuChanger() {}
-void BoardEditor::MnuInfo() {}
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+
+namespace lyt {
+namespace {
+
+constexpr std::int32_t NotHit = -1;
+
+bool InBox(const MmBox& box, float x, float y) {
+  return x >= box.Left && x <= box.Right && y >= box.Top && y <= box.Bottom;
+}
+
+// A text is hit when a corner of its box lies in the selection box, or when
+// the selection box starts inside it (a click in the middle of a long text).
+bool TextHit(const BoardElement& text, const MmBox& box) {
+  if (InBox(box, text.X1, text.Y1) || InBox(box, text.X2, text.Y1) || InBox(box, text.X1, text.Y2) ||
+      InBox(box, text.X2, text.Y2))
+    return true;
+  const MmBox own{std::min(text.X1, text.X2), std::min(text.Y1, text.Y2), std::max(text.X1, text.X2),
+                  std::max(text.Y1, text.Y2)};
+  return InBox(own, box.Left, box.Top);
+}
+
+// How a hit element follows the pointer, or NotHit. A track caught by one end
+// only is stretched by that end.
+std::int32_t HitMode(const BoardElement& element, const MmBox& box) {
+  if (element.Kind == ElementKind::Track) {
+    const bool first = InBox(box, element.X1, element.Y1);
+    const bool second = InBox(box, element.X2, element.Y2);
+    if (first && second) return PendingMove::Whole;
+    if (first) return PendingMove::FirstPoint;
+    return second ? PendingMove::SecondPoint : NotHit;
+  }
+  if (IsCentredShape(element.Kind)) return InBox(box, element.X1, element.Y1) ? PendingMove::Whole : NotHit;
+  if (element.Kind == ElementKind::Text) return TextHit(element, box) ? PendingMove::Whole : NotHit;
+  return NotHit;
+}
+
+// "#0.##": at most two decimals, rounded half up on the decimal value the
+// size lists hold. The float's own digits are rounded, not its binary value,
+// so that 0.3175 shows as 0.32 rather than 0.31.
+std::string TwoDecimals(float value, char separator) {
+  if (!std::isfinite(value)) return common::FormatNumber(0.0, separator);
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  std::string text(buffer, result.ptr);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.erase(0, 1);
+  const std::size_t point = text.find('.');
+  std::string digits = text.substr(0, point);
+  std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+  const bool roundUp = fraction.size() > 2 && fraction[2] >= '5';
+  fraction.resize(2, '0');
+  digits += fraction;
+  if (roundUp) {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0)
+      digits.insert(digits.begin(), '1');
+    else
+      ++digits[i - 1];
+  }
+  std::string whole = digits.substr(0, digits.size() - 2);
+  fraction = digits.substr(digits.size() - 2);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  std::string shown = negative && (whole != "0" || !fraction.empty()) ? "-" + whole : whole;
+  if (!fraction.empty()) shown += separator + fraction;
+  return shown;
+}
+
+// The size report of one item; empty for kinds that have none.
+std::string InfoText(const PendingItem& item, char separator) {
+  const std::string size = TwoDecimals(item.Size, separator);
+  const std::string diameter = TwoDecimals(2.0f * item.Size, separator);
+  switch (item.Kind) {
+    case ElementKind::Track:
+      return "Piste largeur :" + size + "mm";
+    case ElementKind::RoundPad:
+      return "Pastille Ronde" + diameter + "mm de diamètre";
+    case ElementKind::SquarePad:
+      return "Pastille carrée" + diameter + "mm de coté";
+    case ElementKind::OvalPad:
+      return "Pastille ovale" + diameter + "mm (dimension la plus petite)";
+    case ElementKind::RectPad:
+      return "Pastille Rectangulaire" + diameter + "mm (dimension la plus petite)";
+    case ElementKind::Hole:
+      return "Trou diamètre :" + diameter + "mm";
+    case ElementKind::Circle:
+      return "Cercle diamètre :" + diameter + "mm";
+    case ElementKind::Text:
+      return "Texte hauteur :" + size + "mm";
+    default:
+      return std::string();
+  }
+}
+
+}  // namespace
+
+void BoardEditor::SelectAtPoint(float x, float y) {
+  board_.PickPoint = Snapped(x, y);
+  pickCorner_ = board_.PickPoint;
+  SelectInBox();
+  if (!board_.PendingActive) return;
+  // Pressing on an element and dragging moves it at once.
+  ui_.SetPointer(common::PointerShape::FourWay);
+  MovePending(x, y, true);
+}
+
+void BoardEditor::SelectInBox() {
+  // A pick starts from an empty hand: no flag of an earlier block may remain.
+  ReleaseSelection();
+  if (board_.Elements.empty()) return;
+  // The horizontal step widens both axes.
+  const float half = viewport_.GridStepX / 2;
+  const MmPoint& a = board_.PickPoint;
+  const MmPoint& b = pickCorner_;
+  board_.SelectionBox = {std::min(a.X, b.X) - half, std::min(a.Y, b.Y) - half, std::max(a.X, b.X) + half,
+                         std::max(a.Y, b.Y) + half};
+  for (std::size_t i = 0; i < board_.Elements.size(); ++i) {
+    const BoardElement& element = board_.Elements[i];
+    const std::int32_t mode = HitMode(element, board_.SelectionBox);
+    if (mode == NotHit) continue;
+    if (element.Group == 0)
+      AddToPending(board_, static_cast<std::int32_t>(i), mode);
+    else
+      SelectGroup(board_, element.Group);  // the whole footprint, once
+  }
+  UpdateEditMenus();
+  RedrawBoard();
+}
+
+void BoardEditor::CycleSelection() {
+  std::vector<PendingItem>& items = board_.Pending;
+  if (items.empty()) return;
+  const auto count = static_cast<std::int32_t>(items.size());
+  if (cycleIndex_ < 0 || cycleIndex_ > count - 1) cycleIndex_ = 0;
+  // A new block has no element behind it: its Index must not reach the board.
+  const bool marks = !board_.PendingIsNew;
+  auto setActive = [&](PendingItem& item, bool active) {
+    item.Active = active;
+    if (marks && item.Index >= 0 && item.Index < static_cast<std::int32_t>(board_.Elements.size()))
+      board_.Elements[static_cast<std::size_t>(item.Index)].Selected = active;
+  };
+  for (PendingItem& item : items) setActive(item, false);
+  const std::int32_t group = items[static_cast<std::size_t>(cycleIndex_)].Group;
+  if (group != 0) {
+    // A footprint comes as one unit.
+    for (std::int32_t i = 0; i < count; ++i) {
+      PendingItem& item = items[static_cast<std::size_t>(i)];
+      if (item.Group != group) continue;
+      setActive(item, true);
+      cycleIndex_ = i + 1;
+    }
+  } else {
+    setActive(items[static_cast<std::size_t>(cycleIndex_)], true);
+    ++cycleIndex_;
+  }
+  if (cycleIndex_ > count - 1) cycleIndex_ = 0;
+  // A selection is written back at each step; a new block waits for its own
+  // commit, or it would be appended once per click.
+  if (!board_.PendingIsNew) CommitPending(board_);
+  RedrawBoard();
+  UpdateEditMenus();
+}
+
+void BoardEditor::UpdateEditMenus() {
+  // The kind of the one active item; none when there are several.
+  int active = 0;
+  std::int32_t kind = ElementKind::Deleted;
+  for (const PendingItem& item : board_.Pending) {
+    if (!item.Active) continue;
+    ++active;
+    kind = item.Kind;
+  }
+  if (active != 1) kind = ElementKind::Deleted;
+  ui_.SetEnabled("MnuEditTexte", kind == ElementKind::Text);
+  ui_.SetEnabled("MnuInfo", kind != ElementKind::Deleted);
+  if (!board_.PendingActive) return;
+  for (const char* command : {"MnuCouper", "MnuCopier", "MnuSuppr", "MnuChanger", "MnuRotation"})
+    ui_.SetEnabled(command, true);
+}
+
+void BoardEditor::MnuInfo() {
+  if (!board_.PendingActive) return;
+  for (const PendingItem& item : board_.Pending) {
+    if (!item.Active) continue;
+    const std::string text = InfoText(item, ui_.DecimalSeparator());
+    if (!text.empty())
+      ui_.ShowMessage(text, common::MessageIcon::None, common::MessageButtons::Ok, "Information");
+  }
+}
 
 }  // namespace lyt

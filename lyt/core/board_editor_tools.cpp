@@ -7,6 +7,7 @@
 #include "lyt/core/size_presets.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace lyt {
 
@@ -31,6 +32,14 @@ void BoardEditor::ReleaseSelection() {
     ui_.SetEnabled(command, false);
 }
 
+// The box moves with the items. Its edges lie half a step off the grid, and
+// the move is a difference of grid points, so snapping the edges again would
+// shift the box by half a step: it is only translated.
+void BoardEditor::ShiftSelectionBox(float dx, float dy) {
+  MmBox& box = board_.SelectionBox;
+  box = {box.Left + dx, box.Top + dy, box.Right + dx, box.Bottom + dy};
+}
+
 void BoardEditor::DrawPending() { lyt::DrawPending(board_, viewport_, ui_.DrawingArea()); }
 
 // The items were built around the origin: their first point goes under the
@@ -42,9 +51,7 @@ void BoardEditor::PlaceUnderPointer() {
   const float dx = target.X - board_.Pending.front().X1;
   const float dy = target.Y - board_.Pending.front().Y1;
   lyt::BeginPlacement(board_, target.X, target.Y);
-  MmBox& box = board_.SelectionBox;
-  box = {viewport_.SnapX(box.Left + dx), viewport_.SnapY(box.Top + dy), viewport_.SnapX(box.Right + dx),
-         viewport_.SnapY(box.Bottom + dy)};
+  ShiftSelectionBox(dx, dy);
   dragOrigin_ = target;
   DrawPending();
 }
@@ -60,9 +67,7 @@ void BoardEditor::MovePending(float x, float y, bool start) {
   const float dx = position.X - dragOrigin_.X;
   const float dy = position.Y - dragOrigin_.Y;
   if (dx == 0.0f && dy == 0.0f) return;
-  MmBox& box = board_.SelectionBox;
-  box = {viewport_.SnapX(box.Left + dx), viewport_.SnapY(box.Top + dy), viewport_.SnapX(box.Right + dx),
-         viewport_.SnapY(box.Bottom + dy)};
+  ShiftSelectionBox(dx, dy);
   DrawPending();  // erase at the old place
   MovePendingItems(board_, dx, dy);
   DrawPending();
@@ -84,6 +89,10 @@ void BoardEditor::CancelTool() {
 // Escape, right click: a track chain ends (the tool stays); anything else in
 // hand is let go without writing it back, and the selection tool returns.
 void BoardEditor::StopTool() {
+  if (boxSelecting_) {  // a band being drawn is wiped and forgotten
+    DrawBand();
+    boxSelecting_ = false;
+  }
   if (board_.TrackInProgress) {
     board_.TrackInProgress = false;
     ReleaseSelection();
@@ -223,7 +232,7 @@ void BoardEditor::MouseDown(MouseButton button, bool shift, float x, float y) {
     case Tool::Text:
       CommitPending(board_);
       RedrawBoard();
-      if (incrementValue_ >= 0 && board_.PendingActive) {
+      if (incrementValue_ >= 0 && incrementValue_ < INT32_MAX && board_.PendingActive) {
         DrawPending();
         ++incrementValue_;
         for (PendingItem& item : board_.Pending) ApplyTextEntry(item);

@@ -33,11 +33,6 @@ const SizePresets& HoleSizes() {
   return presets;
 }
 
-const std::vector<float>& TextSizes() {
-  static const std::vector<float> heights{1.5f, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-  return heights;
-}
-
 float PresetSize(const SizePresets& presets, int index) {
   if (index < 0 || index >= static_cast<int>(presets.Sizes.size()))
     index = presets.InitialIndex;

@@ -16,7 +16,6 @@ struct SizePresets {
 const SizePresets& PadSizes();    // ComboPastille: radii (also circles)
 const SizePresets& TrackSizes();  // ComboPiste: full widths
 const SizePresets& HoleSizes();   // ComboTrou: drill radii
-const std::vector<float>& TextSizes();  // heights by the text dialog's list index
 
 // The size at `index` of a list, the initial entry's when out of range.
 float PresetSize(const SizePresets& presets, int index);
