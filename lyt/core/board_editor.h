@@ -40,6 +40,9 @@ class BoardEditor : public common::ShellDocument {
   void MnuEnreg();
   void MnuEnregSous();
   bool MnuQuitter();  // true: the program may end (also closing the window)
+  void MnuImpression();
+  void MnuGerber();
+  void MnuExcellon();
 
   // Affichage
   void MnuGrille();

@@ -117,10 +117,10 @@ QMenu* MainWindow::BuildFileMenu() {
   AddItem(menu, "MnuEnreg", "En&registrer", &BoardEditor::MnuEnreg);
   AddItem(menu, "MnuEnregSous", "&Enregistrer Sous", &BoardEditor::MnuEnregSous);
   AddSeparator(menu, "MnuSep2");
-  AddItem(menu, "MnuImpression", "Im&pression");
+  AddItem(menu, "MnuImpression", "Im&pression", &BoardEditor::MnuImpression);
   AddSeparator(menu, "MnuSep3");
-  AddItem(menu, "MnuGerber", "&Gerber RS-274X");
-  AddItem(menu, "MnuExcellon", "E&xcellon format 2");
+  AddItem(menu, "MnuGerber", "&Gerber RS-274X", &BoardEditor::MnuGerber);
+  AddItem(menu, "MnuExcellon", "E&xcellon format 2", &BoardEditor::MnuExcellon);
   AddSeparator(menu, "Mnusep4");
   connect(AddItem(menu, "MnuQuitter", "&Quitter"), &QAction::triggered, this, [this] { Quit(); });
   return menu;
