@@ -10,24 +10,6 @@ bool IsSlot(const Board& board, std::int32_t index) {
   return index >= 0 && static_cast<std::size_t>(index) < board.Elements.size();
 }
 
-PendingItem CopyToItem(const BoardElement& element, std::int32_t index, std::int32_t moveMode) {
-  PendingItem item;
-  item.Index = index;
-  item.Group = element.Group;
-  item.Kind = element.Kind;
-  item.Layer = element.Layer;
-  item.Size = element.Size;
-  item.X1 = element.X1;
-  item.Y1 = element.Y1;
-  item.X2 = element.X2;
-  item.Y2 = element.Y2;
-  item.MoveMode = moveMode;
-  item.Active = true;
-  item.Text = element.Text;
-  item.Angle = element.Angle;
-  return item;
-}
-
 BoardElement NewElementFrom(const PendingItem& item) {
   BoardElement element;
   element.Group = item.Group;
@@ -75,6 +57,24 @@ bool GroupInHand(const Board& board, std::int32_t group) {
 
 }  // namespace
 
+PendingItem ItemFromElement(const BoardElement& element, std::int32_t index, std::int32_t moveMode) {
+  PendingItem item;
+  item.Index = index;
+  item.Group = element.Group;
+  item.Kind = element.Kind;
+  item.Layer = element.Layer;
+  item.Size = element.Size;
+  item.X1 = element.X1;
+  item.Y1 = element.Y1;
+  item.X2 = element.X2;
+  item.Y2 = element.Y2;
+  item.MoveMode = moveMode;
+  item.Active = true;
+  item.Text = element.Text;
+  item.Angle = element.Angle;
+  return item;
+}
+
 void InitDocument(Board& board) {
   board.Elements.clear();
   board.Pending.clear();
@@ -95,7 +95,7 @@ void InitDocument(Board& board) {
 void AddToPending(Board& board, std::int32_t index, std::int32_t moveMode) {
   if (!IsSlot(board, index)) return;
   BoardElement& element = board.Elements[static_cast<std::size_t>(index)];
-  board.Pending.push_back(CopyToItem(element, index, moveMode));
+  board.Pending.push_back(ItemFromElement(element, index, moveMode));
   element.Selected = true;
   board.PendingActive = true;
   board.Modified = true;

@@ -66,6 +66,9 @@ constexpr std::int32_t NextGroup(std::int32_t group) {
   return group < std::numeric_limits<std::int32_t>::max() ? group + 1 : group;
 }
 
+// A working copy of an element for Pending, active, moving as `moveMode` says.
+PendingItem ItemFromElement(const BoardElement& element, std::int32_t index, std::int32_t moveMode);
+
 // Resets the document part of a new or reopened board: tables, group counter,
 // names, the in-hand flags and the colours. ClipBuffer and SavedBox survive;
 // Modified is left to the caller. Lists, menus and the window are reset by

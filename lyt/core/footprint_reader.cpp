@@ -35,24 +35,6 @@ fs::path FootprintPath(const std::string& programFolder, const std::string& foot
   return exact;
 }
 
-PendingItem FootprintItem(const BoardElement& element, std::int32_t group) {
-  PendingItem item;
-  item.Index = 0;
-  item.Group = group;  // the real number is given when the footprint is dropped
-  item.Kind = element.Kind;
-  item.Layer = element.Layer;
-  item.Size = element.Size;
-  item.X1 = element.X1;
-  item.Y1 = element.Y1;
-  item.X2 = element.X2;
-  item.Y2 = element.Y2;
-  item.MoveMode = PendingMove::Whole;
-  item.Active = true;
-  item.Text = element.Text;
-  item.Angle = element.Angle;
-  return item;
-}
-
 bool ReadFootprintContents(std::string_view contents, Board& board) {
   const std::vector<std::string_view> lines = common::SplitLines(contents);
   std::string magic;
@@ -66,7 +48,9 @@ bool ReadFootprintContents(std::string_view contents, Board& board) {
     first = 2;
   }
   return ReadElementLines(lines, first, [&board](const BoardElement& element) {
-    board.Pending.push_back(FootprintItem(element, board.LastGroup));
+    PendingItem item = ItemFromElement(element, 0, PendingMove::Whole);
+    item.Group = board.LastGroup;  // the real number is given when the footprint is dropped
+    board.Pending.push_back(item);
   });
 }
 
