@@ -55,16 +55,7 @@ bool ReadContents(std::string_view contents, Board& board, common::Viewport& vie
 
 bool ReadDocument(Board& board, common::Viewport& viewport, common::UiPort& ui) {
   std::string contents;
-  switch (common::LoadFile(board.FileName, contents)) {
-    case common::LoadResult::Ok:
-      break;
-    case common::LoadResult::NotFound:
-      ui.Tell(NotFoundMessage, common::MessageIcon::Exclamation);
-      return false;
-    case common::LoadResult::Failed:
-      ui.Tell(WrongTypeMessage, common::MessageIcon::Critical);
-      return false;
-  }
+  if (!LoadDocumentText(board.FileName, contents, ui, NotFoundMessage, WrongTypeMessage)) return false;
   if (!ReadContents(contents, board, viewport, ui)) {
     ui.Tell(WrongTypeMessage, common::MessageIcon::Critical);
     return false;

@@ -59,16 +59,8 @@ bool ReadFootprintContents(std::string_view contents, Board& board) {
 bool ReadFootprint(Board& board, const std::string& programFolder, const std::string& footprintName,
                    common::UiPort& ui) {
   std::string contents;
-  switch (common::LoadFile(FootprintPath(programFolder, footprintName).u8string(), contents)) {
-    case common::LoadResult::Ok:
-      break;
-    case common::LoadResult::NotFound:
-      ui.Tell(NotFoundMessage, common::MessageIcon::Exclamation);
-      return false;
-    case common::LoadResult::Failed:
-      ui.Tell(WrongTypeMessage, common::MessageIcon::Critical);
-      return false;
-  }
+  const std::string path = FootprintPath(programFolder, footprintName).u8string();
+  if (!LoadDocumentText(path, contents, ui, NotFoundMessage, WrongTypeMessage)) return false;
   if (!ReadFootprintContents(contents, board)) {
     ui.Tell(WrongTypeMessage, common::MessageIcon::Critical);
     return false;
