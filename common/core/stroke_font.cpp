@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/core/glyph_geometry.h"
 #include "common/core/rounding.h"
 #include "common/core/text_encoding.h"
 
@@ -18,46 +19,14 @@ struct CanvasPoint {
   int X, Y;
 };
 
-struct TenthsOffset {
-  int X, Y;
-};
-
-bool IsQuarterTurn(int angle) { return angle == 0 || angle == 90 || angle == 180 || angle == 270; }
-
 // A number of tenths of the height, computed so that exact halves stay
 // exact and round to even as intended.
 double Tenths(int tenths, int height) { return tenths * static_cast<double>(height) / 10.0; }
 
-// The cell's reference corner for the pen at (px, py): the rotated cell
-// lies on the far side of the pen for 90 and 180 degrees, and to its left
-// for 270.
 CanvasPoint CellOrigin(int angle, double px, double py, int height) {
-  switch (angle) {
-    case 90:
-      return {RoundHalfEven(px), RoundHalfEven(py - Tenths(kAdvanceTenths, height))};
-    case 180:
-      return {RoundHalfEven(px - Tenths(kAdvanceTenths, height)), RoundHalfEven(py)};
-    case 270:
-      return {RoundHalfEven(px - Tenths(kCellHeightTenths, height)), RoundHalfEven(py)};
-    default:
-      return {RoundHalfEven(px), RoundHalfEven(py)};
-  }
-}
-
-// Where the glyph point (x, y) lies from the cell origin. Mirroring flips
-// the glyph along the reading direction.
-TenthsOffset OffsetInCell(int angle, bool mirror, int x, int y) {
-  const int along = mirror ? kCellWidthTenths - x : x;
-  switch (angle) {
-    case 90:
-      return {y, kCellWidthTenths - along};
-    case 180:
-      return {kCellWidthTenths - along, -y};
-    case 270:
-      return {kCellHeightTenths - y, along};
-    default:
-      return {along, y};
-  }
+  const TenthsOffset offset = CellOriginFromPen(angle);
+  return {RoundHalfEven(px + Tenths(offset.X, height)),
+          RoundHalfEven(py + Tenths(offset.Y, height))};
 }
 
 struct Placement {
@@ -75,14 +44,8 @@ CanvasPoint MapToCanvas(const Placement& at, int x, int y) {
 
 // Where the next character starts once a glyph has been drawn from `origin`.
 void MovePenPastCell(int angle, CanvasPoint origin, int height, Canvas& canvas) {
-  double x = origin.X;
-  double y = origin.Y;
-  if (angle == 0) x += Tenths(kAdvanceTenths, height);
-  if (angle == 270) {
-    x += Tenths(kCellHeightTenths, height);
-    y += Tenths(kAdvanceTenths, height);
-  }
-  canvas.SetCurrentPoint(x, y);
+  const TenthsOffset after = PenAfterCell(angle);
+  canvas.SetCurrentPoint(origin.X + Tenths(after.X, height), origin.Y + Tenths(after.Y, height));
 }
 
 int StrokeWidth(int height, bool oblique) {
@@ -100,9 +63,6 @@ void DrawStroke(const Stroke& stroke, const Placement& at, Canvas& canvas) {
   canvas.DrawLine(a.X, a.Y, b.X, b.Y, canvas.ForeColour());
 }
 
-// Only ASCII letters have capitals in the font.
-char32_t ToUpperAscii(char32_t c) { return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c; }
-
 // Schematic texts sit 0.4 mm lower in their reading frame, at least 1 unit.
 int SchematicTextOffset(double unitsPerMm) {
   return std::max(1, static_cast<int>(RoundHalfEven(0.4 * unitsPerMm)));
@@ -116,11 +76,9 @@ StrokeFont::StrokeFont(FontVariant variant, UiPort& ui)
 void StrokeFont::DrawText(const std::string& text, int x, int y, int height, Colour colour,
                           int angle, bool mirror, Canvas& canvas, double unitsPerMm) const {
   MoveToStart(x, y, angle, unitsPerMm, canvas);
-  std::u32string characters = DecodeUtf8(text);
+  const std::u32string characters = CharactersToDraw(text, mirror);
   if (characters.empty()) return;
   canvas.SetDrawMode(DrawMode::CopyPen);
-  // Reversed order plus mirrored glyphs give the mirror image of the text.
-  if (mirror) std::reverse(characters.begin(), characters.end());
   canvas.SetForeColour(colour);
   for (char32_t character : characters) DrawCharacter(character, height, angle, mirror, canvas);
 }
@@ -203,9 +161,7 @@ int StrokeFont::TextLength(const std::string& text, int height) {
 }
 
 const Glyph* StrokeFont::FindGlyph(char32_t character) const {
-  auto found = std::find_if(glyphs_.begin(), glyphs_.end(),
-                            [character](const Glyph& g) { return g.Character == character; });
-  return found == glyphs_.end() ? nullptr : &*found;
+  return common::FindGlyph(glyphs_, character);
 }
 
 }  // namespace common

@@ -47,6 +47,44 @@ struct TextDialogAnswer {
   std::string NumberingStart;   // "A Partir de   :"
 };
 
+// What the print dialog FormImpression holds when "Imprimer" is clicked.
+struct PrintChoice {
+  std::string Printer;     // the entry chosen in ComboPrinter
+  bool Black = false;      // OptNoir on (OptCouleur off)
+  bool Component = false;  // CheckComposants
+  bool Solder = false;     // CheckSoudures
+  bool Silkscreen = false; // CheckSerig
+  bool Drill = false;      // CheckPercage
+  std::string Scale;       // TextEchelle, as typed
+};
+
+// The buttons of the print dialog that the core answers. `Print` (CmdImprim)
+// returns true when the page went out, which hides the dialog; a refused
+// choice leaves it open. `Properties` (Command1) gets the chosen printer.
+struct PrintDialogHandlers {
+  std::function<bool(const PrintChoice&)> Print;
+  std::function<void(const std::string&)> Properties;
+};
+
+// How the printer is set up for one page.
+struct PrintJob {
+  std::string Printer;       // as listed in ComboPrinter
+  bool Colour = true;        // colour mode, else monochrome
+  bool Landscape = true;
+  std::string DocumentName;  // the document's path: print job title, PDF file name
+};
+
+enum class PrintOutcome {
+  Printed,    // the page went to the printer
+  Cancelled,  // the user gave up (no file name for a PDF)
+  Failed,     // the printer or the file could not be opened or written
+};
+
+// Draws one page: the canvas is in printer pixels from the top-left corner of
+// the printable area; the two numbers are the width and the height of one
+// printer pixel in millimetres.
+using PageDrawer = std::function<void(Canvas&, double, double)>;
+
 // What the core asks of the window: implemented by the Qt main window, and
 // by a scripted fake in the tests. Controls are named as in the window
 // ("MnuCopier", "OptRond"...).
@@ -106,6 +144,17 @@ class UiPort {
       const std::function<bool(const std::string&, const std::string&)>& accept) = 0;
   // Registers the program's file types with the system; failures are ignored.
   virtual void RegisterFileTypes() = 0;
+
+  // The print dialog, modal; made on first use and kept, so its printer,
+  // options, ticks and scale last while the program runs. Its buttons call
+  // the handlers; "Annuler" hides it.
+  virtual void ShowPrintDialog(const PrintDialogHandlers& handlers) = 0;
+  // The platform's set-up dialog for a printer of the list; false when the
+  // printer cannot be opened.
+  virtual bool ShowPrinterProperties(const std::string& printer) = 0;
+  // Prints one page on a printer of the list, set up as `job` says: `draw`
+  // paints it, and the page goes out when it returns.
+  virtual PrintOutcome PrintPage(const PrintJob& job, const PageDrawer& draw) = 0;
 
   // The user's decimal separator, for numbers shown to the user.
   virtual char DecimalSeparator() const { return '.'; }

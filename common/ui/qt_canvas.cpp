@@ -6,7 +6,8 @@
 namespace common {
 
 QtCanvas::QtCanvas(QImage& image, QPoint origin, QColor background, QColor highlight)
-    : image_(image),
+    : device_(image),
+      image_(&image),
       painter_(&image),
       origin_(origin),
       background_(background),
@@ -15,7 +16,21 @@ QtCanvas::QtCanvas(QImage& image, QPoint origin, QColor background, QColor highl
   painter_.translate(-origin_);
 }
 
-QtCanvas::~QtCanvas() { painter_.end(); }
+QtCanvas::QtCanvas(QPaintDevice& device, QColor background, QColor highlight)
+    : device_(device),
+      image_(dynamic_cast<QImage*>(&device)),
+      painter_(&device),
+      origin_(0, 0),
+      background_(background),
+      highlight_(FromQColor(highlight)) {
+  if (painter_.isActive()) painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+QtCanvas::~QtCanvas() {
+  if (painter_.isActive()) painter_.end();
+}
+
+bool QtCanvas::Finish() { return painter_.isActive() && painter_.end(); }
 
 QColor QtCanvas::ToQColor(Colour colour) {
   return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
@@ -48,22 +63,27 @@ void QtCanvas::Clear() {
   painter_.save();
   painter_.resetTransform();
   painter_.setCompositionMode(QPainter::CompositionMode_Source);
-  painter_.fillRect(image_.rect(), background_);
+  painter_.fillRect(QRect(0, 0, device_.width(), device_.height()), background_);
   painter_.restore();
 }
 
 void QtCanvas::SetPixel(int x, int y, Colour colour) {
+  if (!image_) {
+    // A device that cannot be read back: one device pixel, drawn.
+    painter_.fillRect(x, y, 1, 1, EffectiveColour(colour));
+    return;
+  }
   int ix = x - origin_.x();
   int iy = y - origin_.y();
-  if (ix < 0 || iy < 0 || ix >= image_.width() || iy >= image_.height()) return;
+  if (ix < 0 || iy < 0 || ix >= image_->width() || iy >= image_->height()) return;
   QRgb source = EffectiveColour(colour).rgb();
   if (mode_ == DrawMode::NotXorPen) {
-    QRgb destination = image_.pixel(ix, iy);
+    QRgb destination = image_->pixel(ix, iy);
     source = qRgb(0xFF & ~(qRed(source) ^ qRed(destination)),
                   0xFF & ~(qGreen(source) ^ qGreen(destination)),
                   0xFF & ~(qBlue(source) ^ qBlue(destination)));
   }
-  image_.setPixel(ix, iy, source);
+  image_->setPixel(ix, iy, source);
 }
 
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
@@ -96,12 +116,22 @@ void QtCanvas::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
 // pixel, and no pixel painted twice.
 void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour) {
   if (rx < 0.0 || ry < 0.0) return;
+  if (!image_) {
+    // On paper one shape, reaching as far as the rows below would.
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(colour);
+    painter_.drawEllipse(QPointF(cx + 0.5, cy + 0.5), std::floor(rx + 1e-9) + 0.5,
+                         std::floor(ry + 1e-9) + 0.5);
+    painter_.restore();
+    return;
+  }
   const double rows = std::floor(ry + 1e-9);
   // Only the rows of the backed image are filled: a huge ellipse costs no more
   // than the image.
   const double firstRow = std::max(-rows, static_cast<double>(origin_.y()) - cy);
-  const double lastRow = std::min(rows, static_cast<double>(origin_.y()) + image_.height() - 1 - cy);
-  const double imageRight = static_cast<double>(origin_.x()) + image_.width();
+  const double lastRow = std::min(rows, static_cast<double>(origin_.y()) + image_->height() - 1 - cy);
+  const double imageRight = static_cast<double>(origin_.x()) + image_->width();
   for (double dy = firstRow; dy <= lastRow; ++dy) {
     double t = ry > 0.0 ? dy / ry : 0.0;
     double half = std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9);

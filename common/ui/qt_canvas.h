@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPoint>
 
@@ -13,9 +14,14 @@ namespace common {
 // image's pixel (0, 0) is the surface's pixel `origin`, so the drawers keep
 // working in surface coordinates while only the visible part is stored.
 // Antialiasing stays off: the inverting pen must restore pixels exactly.
+//
+// It can also draw on any other paint device (a printer, a PDF file) in that
+// device's pixels; solid ellipses are then painted as shapes rather than
+// pixel rows, and the inverting pen is left to devices that support it.
 class QtCanvas : public Canvas {
  public:
   QtCanvas(QImage& image, QPoint origin, QColor background, QColor highlight);
+  QtCanvas(QPaintDevice& device, QColor background, QColor highlight);
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
@@ -36,12 +42,19 @@ class QtCanvas : public Canvas {
   static QColor ToQColor(Colour colour);
   static Colour FromQColor(const QColor& colour);
 
+  // False when the device refused to start painting (a printer that
+  // cannot be opened, a file that cannot be written).
+  bool IsActive() const { return painter_.isActive(); }
+  // Ends painting: a printer sends its page. False when that failed.
+  bool Finish();
+
  private:
   QColor EffectiveColour(Colour colour) const;
   QPen PenFor(Colour colour) const;
   void FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour);
 
-  QImage& image_;
+  QPaintDevice& device_;
+  QImage* image_;  // null on other devices
   QPainter painter_;
   QPoint origin_;
   QColor background_;

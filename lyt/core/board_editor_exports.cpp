@@ -1,9 +1,63 @@
-// Gerber and drill files of the board (being written).
+// Gerber and drill files of the board, written beside it.
+#include "common/core/file_io.h"
 #include "lyt/core/board_editor.h"
+#include "lyt/export/drill_writer.h"
+#include "lyt/export/gerber_writer.h"
+
+#include <optional>
+#include <string>
 
 namespace lyt {
+namespace {
 
-void BoardEditor::MnuGerber() {}
-void BoardEditor::MnuExcellon() {}
+constexpr char kNoBoard[] = "Pas de circuit, donc, pas de fichier Gerber !";
+constexpr char kSaveFirst[] = "Vous devez sauvegarder votre circuit, auparavant!";
+constexpr char kGerberDone[] = "Un fichier Gerber par couche a été créé.";
+constexpr char kNoHoles[] = "Le circuit ne contient pas de trous,\r\ndonc, pas de fichier de perçage !";
+constexpr char kDrillDone[] = "Le fichier de perçage a été créé";
+constexpr char kCannotWrite[] = "Impossible d'écrire le fichier";
+
+// The exported files are named after the document, so it must have a name.
+bool IsUnnamed(const Board& board) { return board.FileName == UntitledFileName; }
+
+// Through a temporary file, so a failed export leaves an older file whole.
+// The user is told which file could not be written.
+bool SaveExport(const std::string& path, const std::string& text, common::UiPort& ui) {
+  if (common::SaveFileAtomically(path, text) == common::SaveResult::Ok) return true;
+  ui.Tell(std::string(kCannotWrite) + "\r\n" + path, common::MessageIcon::Exclamation);
+  return false;
+}
+
+}  // namespace
+
+void BoardEditor::MnuGerber() {
+  if (board_.Elements.empty()) {
+    ui_.Tell(kNoBoard);
+    return;
+  }
+  if (IsUnnamed(board_)) {
+    ui_.Tell(kSaveFirst);
+    return;
+  }
+  for (std::int32_t layer : {BoardLayer::Silkscreen, BoardLayer::Component, BoardLayer::Solder}) {
+    const std::string text = ExportGerberLayer(board_.Elements, layer, ui_);
+    if (!SaveExport(GerberFileName(board_.FileName, layer), text, ui_)) return;
+  }
+  ui_.Tell(kGerberDone);
+}
+
+void BoardEditor::MnuExcellon() {
+  const std::optional<std::string> text = ExportDrill(board_.Elements);
+  if (!text) {
+    ui_.Tell(kNoHoles);
+    return;
+  }
+  if (IsUnnamed(board_)) {
+    ui_.Tell(kSaveFirst);
+    return;
+  }
+  if (!SaveExport(DrillFileName(board_.FileName), *text, ui_)) return;
+  ui_.Tell(kDrillDone);
+}
 
 }  // namespace lyt

@@ -64,6 +64,9 @@ class MainWindow : public QMainWindow, public common::UiPort {
       const std::string& stepX, const std::string& stepY,
       const std::function<bool(const std::string&, const std::string&)>& accept) override;
   char DecimalSeparator() const override;
+  void ShowPrintDialog(const common::PrintDialogHandlers& handlers) override;
+  bool ShowPrinterProperties(const std::string& printer) override;
+  common::PrintOutcome PrintPage(const common::PrintJob& job, const common::PageDrawer& draw) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -57,42 +57,24 @@ TEST(HelpWindowTest, TextBoxFillsTheWindowOnResizeWithTheMenuBackground) {
   QApplication::setPalette(originalMenu, "QMenu");
 }
 
-void ExpectGuideWithSections(const QString& file, const QStringList& sections) {
-  HelpWindow window(HelpContent{" Aide", QStringLiteral(LYTSKT_SOURCE_DIR "/") + file});
-  const QString text = window.TextBox()->toPlainText();
-  for (const QString& section : sections)
-    EXPECT_TRUE(text.contains(section)) << section.toStdString();
-}
-
-TEST(HelpWindowTest, LytGuideLoadsWithEverySection) {
-  ExpectGuideWithSections(
-      "lyt/ui/help/aide_lyt.html",
-      {"Présentation", "Les touches à connaître", "Placer des pastilles", "Placer des pistes",
-       "Placer du texte", "Placer des cercles sur la couche sérigraphie",
-       "Sélectionner des éléments", "Séparer des éléments superposés", "Afficher les couches",
-       "Créer ses propres empreintes", "Imprimer sur papier",
-       "Imprimer les typons sur film transparent", "Fichiers Gerber et Excellon",
-       "Problèmes d'impression", "Informations générales", "-Composant.gbr", "-Soudure.gbr",
-       "-Serig.gbr", ".drl"});
-}
-
-TEST(HelpWindowTest, SktGuideLoadsWithEverySection) {
-  ExpectGuideWithSections(
-      "skt/ui/help/aide_skt.html",
-      {"Présentation", "Les touches à connaître", "Placer des composants", "Placer des fils",
-       "Bus et autres symboles", "Placer du texte", "Sélectionner des éléments",
-       "Renommer un composant", "Copier et coller", "Créer ses propres composants",
-       "Informations générales"});
+// Each guide loads from the sources; its first and last sections show.
+TEST(HelpWindowTest, GuidesLoad) {
+  for (const char* file : {"lyt/ui/help/aide_lyt.html", "skt/ui/help/aide_skt.html"}) {
+    HelpWindow window(HelpContent{" Aide", QStringLiteral(LYTSKT_SOURCE_DIR "/") + file});
+    const QString text = window.TextBox()->toPlainText();
+    EXPECT_TRUE(text.contains("Présentation") && text.contains("Informations générales")) << file;
+  }
 }
 
 // The programs read the guides from their resources, under these names.
 TEST(HelpWindowTest, ResourceFilesListTheGuidesUnderTheProgramPrefixes) {
-  EXPECT_EQ(common::LytHelpContent().GuidePath, ":/lyt/aide_lyt.html");
-  EXPECT_TRUE(ReadSource("lyt/ui/help/help.qrc").contains("prefix=\"/lyt\""));
-  EXPECT_TRUE(ReadSource("lyt/ui/help/help.qrc").contains(">aide_lyt.html</file>"));
-  EXPECT_EQ(common::SktHelpContent().GuidePath, ":/skt/aide_skt.html");
-  EXPECT_TRUE(ReadSource("skt/ui/help/help.qrc").contains("prefix=\"/skt\""));
-  EXPECT_TRUE(ReadSource("skt/ui/help/help.qrc").contains(">aide_skt.html</file>"));
+  for (const auto& [content, program] : {std::pair{common::LytHelpContent(), QString("lyt")},
+                                         {common::SktHelpContent(), QString("skt")}}) {
+    EXPECT_EQ(content.GuidePath, ":/" + program + "/aide_" + program + ".html");
+    const QString qrc = ReadSource(program + "/ui/help/help.qrc");
+    EXPECT_TRUE(qrc.contains("prefix=\"/" + program + "\""));
+    EXPECT_TRUE(qrc.contains(">aide_" + program + ".html</file>"));
+  }
 }
 
 }  // namespace

@@ -72,6 +72,7 @@ class LytMainWindow : public ::testing::Test {
     window.resize(1280, 800);
     window.show();
   }
+  QToolButton* Button(const char* name) { return window.findChild<QToolButton*>(name); }
   lyt::MainWindow window;
 };
 
@@ -107,11 +108,10 @@ TEST_F(LytMainWindow, StartResetsCaptionListsAndEditCommands) {
   EXPECT_EQ(pads->count(), 17);
   EXPECT_EQ(pads->currentText().toStdString(), "->1.59mm");
   EXPECT_FALSE(window.findChild<QAction*>("MnuCouper")->isEnabled());
-  EXPECT_FALSE(window.findChild<QToolButton*>("OptRond")->isEnabled());
-  EXPECT_TRUE(window.findChild<QToolButton*>("OptSoudure")->isChecked());
-  EXPECT_TRUE(window.findChild<QToolButton*>("OptSelect")->isChecked());
-  EXPECT_EQ(window.findChild<QToolButton*>("OptTexte")->toolTip().toStdString(), "Texte 'T'");
-  EXPECT_FALSE(window.findChild<QToolButton*>("OptPiste")->icon().isNull());
+  EXPECT_FALSE(Button("OptRond")->isEnabled());
+  EXPECT_TRUE(Button("OptSoudure")->isChecked() && Button("OptSelect")->isChecked());
+  EXPECT_EQ(Button("OptTexte")->toolTip().toStdString(), "Texte 'T'");
+  EXPECT_FALSE(Button("OptPiste")->icon().isNull());
 }
 
 TEST_F(LytMainWindow, LayoutFollowsTheWindowSize) {
@@ -135,12 +135,11 @@ TEST_F(LytMainWindow, LayoutFollowsTheWindowSize) {
 TEST_F(LytMainWindow, LayerMenuTogglesItsButton) {
   window.Editor().Start("");
   QAction* component = window.findChild<QAction*>("MnuComposant");
-  component->trigger();
-  EXPECT_FALSE(component->isChecked());
-  EXPECT_FALSE(window.findChild<QToolButton*>("OptComposant")->isEnabled());
-  component->trigger();
-  EXPECT_TRUE(component->isChecked());
-  EXPECT_TRUE(window.findChild<QToolButton*>("OptComposant")->isEnabled());
+  for (bool shown : {false, true}) {
+    component->trigger();
+    EXPECT_EQ(component->isChecked(), shown);
+    EXPECT_EQ(Button("OptComposant")->isEnabled(), shown);
+  }
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ class RecordingCanvas : public common::Canvas {
   };
 
   std::vector<Drawn> Drawing;
+  std::vector<std::pair<common::FillStyle, common::Colour>> Fills;  // one per figure drawn
   std::map<std::pair<int, int>, common::Colour> Pixels;
   int Clears = 0;
   int Width = 1;
@@ -36,17 +37,21 @@ class RecordingCanvas : public common::Canvas {
   void Clear() override {
     ++Clears;
     Drawing.clear();
+    Fills.clear();
     Pixels.clear();
   }
   void SetPixel(int x, int y, common::Colour colour) override { Pixels[{x, y}] = colour; }
   void DrawLine(int x1, int y1, int x2, int y2, common::Colour colour) override {
     Drawing.push_back({Shape::Line, x1, y1, x2, y2, colour, Width, Mode, Style, 1.0});
+    Fills.emplace_back(Fill, FillColour);
   }
   void DrawBox(int x1, int y1, int x2, int y2, common::Colour colour) override {
     Drawing.push_back({Shape::Box, x1, y1, x2, y2, colour, Width, Mode, Style, 1.0});
+    Fills.emplace_back(Fill, FillColour);
   }
   void DrawCircle(int cx, int cy, int radius, common::Colour colour, double aspect) override {
     Drawing.push_back({Shape::Circle, cx, cy, radius, 0, colour, Width, Mode, Style, aspect});
+    Fills.emplace_back(Fill, FillColour);
   }
   void SetDrawMode(common::DrawMode mode) override { Mode = mode; }
   void SetLineWidth(int width) override { Width = width; }

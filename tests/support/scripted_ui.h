@@ -4,6 +4,7 @@
 #include "support/recording_canvas.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -60,6 +61,23 @@ class ScriptedUi : public common::UiPort {
   // (or they run out, which is a cancel).
   std::deque<std::pair<std::string, std::string>> GridStepAnswers;
   std::vector<std::pair<std::string, std::string>> GridStepShown;
+  // Print dialog: each showing clicks "Propriétés" once per entry of
+  // PropertiesClicks (with that printer chosen), then "Imprimer" with each of
+  // PrintChoices in turn until one prints; running out is "Annuler".
+  int PrintDialogShown = 0;
+  std::deque<std::string> PropertiesClicks;
+  std::deque<common::PrintChoice> PrintChoices;
+  std::vector<bool> PrintResults;             // what each "Imprimer" returned
+  bool PrinterOpens = true;                   // for "Propriétés"
+  std::vector<std::string> PropertiesShown;   // printers whose set-up was shown
+  // Pages: each is drawn on Printer with pixels of PrinterPixelMm (600 dpi)
+  // unless PageOutcomes says it was cancelled or failed.
+  std::vector<common::PrintJob> PrintJobs;
+  std::deque<common::PrintOutcome> PageOutcomes;  // empty: printed
+  RecordingCanvas Printer;
+  double PrinterPixelMmX = 25.4 / 600;
+  double PrinterPixelMmY = 25.4 / 600;
+  std::function<void()> WhilePrinting;  // runs while a page is drawn, as a repaint would
 
   common::MessageAnswer ShowMessage(const std::string& text, common::MessageIcon icon,
                                     common::MessageButtons buttons,
@@ -140,6 +158,38 @@ class ScriptedUi : public common::UiPort {
     }
   }
   void SetShapeColour(common::Colour colour) override { ShapeColour = colour; }
+  void ShowPrintDialog(const common::PrintDialogHandlers& handlers) override {
+    ++PrintDialogShown;
+    while (!PropertiesClicks.empty()) {
+      std::string printer = PropertiesClicks.front();
+      PropertiesClicks.pop_front();
+      handlers.Properties(printer);
+    }
+    while (!PrintChoices.empty()) {
+      common::PrintChoice choice = PrintChoices.front();
+      PrintChoices.pop_front();
+      PrintResults.push_back(handlers.Print(choice));
+      if (PrintResults.back()) return;
+    }
+  }
+  bool ShowPrinterProperties(const std::string& printer) override {
+    PropertiesShown.push_back(printer);
+    return PrinterOpens;
+  }
+  common::PrintOutcome PrintPage(const common::PrintJob& job,
+                                 const common::PageDrawer& draw) override {
+    PrintJobs.push_back(job);
+    common::PrintOutcome outcome = common::PrintOutcome::Printed;
+    if (!PageOutcomes.empty()) {
+      outcome = PageOutcomes.front();
+      PageOutcomes.pop_front();
+    }
+    if (outcome != common::PrintOutcome::Printed) return outcome;
+    Printer.Clear();
+    draw(Printer, PrinterPixelMmX, PrinterPixelMmY);
+    if (WhilePrinting) WhilePrinting();
+    return outcome;
+  }
 
   std::vector<std::string> MessageTexts() const {
     std::vector<std::string> texts;

@@ -49,12 +49,6 @@ TEST_F(FileIoTest, ReadOnlyTargetIsReportedAndKept) {
   EXPECT_EQ(Read(path), "old");
 }
 
-TEST_F(FileIoTest, MissingFolderFailsWithoutCreatingIt) {
-  std::string path = PathOf("nowhere/board.Lyt");
-  EXPECT_EQ(common::SaveFileAtomically(path, "x"), common::SaveResult::Failed);
-  EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
-}
-
 TEST_F(FileIoTest, ReadOnlyFolderIsPermissionDenied) {
   fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
   std::ofstream probe(folder_ / "probe");
@@ -63,7 +57,9 @@ TEST_F(FileIoTest, ReadOnlyFolderIsPermissionDenied) {
             common::SaveResult::PermissionDenied);
 }
 
-TEST_F(FileIoTest, SavingOverAFolderFails) {
+TEST_F(FileIoTest, MissingFolderOrAFolderInTheWayFails) {
+  EXPECT_EQ(common::SaveFileAtomically(PathOf("nowhere/board.Lyt"), "x"), common::SaveResult::Failed);
+  EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
   fs::create_directories(folder_ / "dir.Lyt");
   EXPECT_EQ(common::SaveFileAtomically(PathOf("dir.Lyt"), "x"), common::SaveResult::Failed);
   EXPECT_TRUE(fs::is_directory(folder_ / "dir.Lyt"));

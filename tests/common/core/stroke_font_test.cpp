@@ -51,45 +51,29 @@ class StrokeFontTest : public ::testing::Test {
   StrokeFont skt{FontVariant::Skt, ui};
 };
 
-using GlyphTable = StrokeFontTest;
-
-size_t StrokeTotal(FontVariant variant) {
-  size_t total = 0;
-  for (const auto& glyph : common::BuildGlyphTable(variant)) total += glyph.Strokes.size();
-  return total;
-}
-
-TEST_F(GlyphTable, StrokeCountsAndSharedGlyphs) {
-  const std::pair<std::u32string, std::vector<size_t>> counts[] = {
-      {U"ABCDEFGHIJKLM", {3, 10, 7, 6, 4, 3, 9, 3, 3, 6, 3, 2, 4}},
-      {U"NOPQRSTUVWXYZ", {3, 12, 6, 13, 7, 11, 2, 7, 2, 4, 2, 3, 3}},
-      {U"0123456789", {8, 3, 7, 11, 4, 8, 10, 5, 15, 11}},
-      {U"()=+-*/,;%!:><\"", {5, 5, 2, 2, 1, 4, 1, 1, 3, 17, 2, 2, 2, 2, 2}},
-      {U"\u00B5&", {5, 11}}};
+// Both fonts draw the same glyphs, inside the cell and never as a dot; only
+// the schematic font has the micro sign and the ampersand.
+TEST_F(StrokeFontTest, GlyphsSharedByBothFonts) {
   EXPECT_EQ(common::BuildGlyphTable(FontVariant::Lyt).size(), 51u);
   EXPECT_EQ(common::BuildGlyphTable(FontVariant::Skt).size(), 53u);
-  EXPECT_EQ(StrokeTotal(FontVariant::Lyt), 271u);
-  EXPECT_EQ(StrokeTotal(FontVariant::Skt), 287u);
   auto same = [](const common::Stroke& a, const common::Stroke& b) {
     return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Y2 == b.Y2;
   };
-  for (const auto& [characters, strokes] : counts) {
-    for (size_t i = 0; i < characters.size(); ++i) {
-      SCOPED_TRACE(static_cast<int>(characters[i]));
-      const common::Glyph* inSkt = skt.FindGlyph(characters[i]);
-      const common::Glyph* inLyt = lyt.FindGlyph(characters[i]);
-      ASSERT_NE(inSkt, nullptr);
-      EXPECT_EQ(inSkt->Strokes.size(), strokes[i]);
-      for (const auto& s : inSkt->Strokes)  // inside the cell, never a dot
-        EXPECT_TRUE(std::max(s.X1, s.X2) <= 8 && std::max(s.Y1, s.Y2) <= 9 &&
-                    std::min({s.X1, s.X2, s.Y1, s.Y2}) >= 0 && (s.X1 != s.X2 || s.Y1 != s.Y2));
-      if (characters[i] == U'\u00B5' || characters[i] == U'&') {
-        EXPECT_EQ(inLyt, nullptr);
-      } else {
-        ASSERT_NE(inLyt, nullptr);
-        EXPECT_TRUE(std::equal(inLyt->Strokes.begin(), inLyt->Strokes.end(), inSkt->Strokes.begin(),
-                               inSkt->Strokes.end(), same));
-      }
+  const std::u32string characters = U"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789()=+-*/,;%!:><\"\u00B5&";
+  for (char32_t character : characters) {
+    SCOPED_TRACE(static_cast<int>(character));
+    const common::Glyph* inSkt = skt.FindGlyph(character);
+    const common::Glyph* inLyt = lyt.FindGlyph(character);
+    ASSERT_NE(inSkt, nullptr);
+    for (const auto& s : inSkt->Strokes)
+      EXPECT_TRUE(std::max(s.X1, s.X2) <= 8 && std::max(s.Y1, s.Y2) <= 9 &&
+                  std::min({s.X1, s.X2, s.Y1, s.Y2}) >= 0 && (s.X1 != s.X2 || s.Y1 != s.Y2));
+    if (character == U'\u00B5' || character == U'&') {
+      EXPECT_EQ(inLyt, nullptr);
+    } else {
+      ASSERT_NE(inLyt, nullptr);
+      EXPECT_TRUE(std::equal(inLyt->Strokes.begin(), inLyt->Strokes.end(), inSkt->Strokes.begin(),
+                             inSkt->Strokes.end(), same));
     }
   }
 }
@@ -161,9 +145,8 @@ INSTANTIATE_TEST_SUITE_P(StrokeFontAngles, StrokeFontAngleTest, ::testing::Value
 
 TEST_F(StrokeFontTest, StrokeWidthFollowsHeightAndSlant) {
   // Height, width of straight strokes, width of oblique ones.
-  const std::array<int, 3> cases[] = {{1, 1, 1}, {2, 1, 1},  {3, 1, 1},  {4, 1, 1},
-                                      {5, 1, 1}, {6, 1, 1},  {7, 1, 1},  {8, 1, 1},
-                                      {9, 2, 2}, {18, 3, 2}, {39, 6, 4}, {40, 7, 7}};
+  const std::array<int, 3> cases[] = {{1, 1, 1},   {8, 1, 1},   {9, 2, 2},
+                                      {18, 3, 2},  {39, 6, 4},  {40, 7, 7}};
   for (const auto& [height, straight, oblique] : cases) {
     SCOPED_TRACE(height);
     Draw(lyt, "A", 0, false, height);  // two slanted legs, one bar

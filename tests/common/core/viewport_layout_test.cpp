@@ -5,7 +5,6 @@
 
 namespace {
 
-using common::PixelPoint;
 using common::ScrollBar;
 using common::Viewport;
 using common::WindowLayout;
@@ -43,7 +42,7 @@ TEST(LayoutTest, DrawingSmallerThanTheWindowIsCentredWithoutBars) {
   EXPECT_EQ(layout.Picture2Top(), (828 - 462) / 2);
 }
 
-TEST(LayoutTest, MinimisedHidesTheBarsAndKeepsTheScale) {
+TEST(LayoutTest, MinimisedOrTinyWindowsHideTheBarsAndKeepTheScale) {
   Viewport view(common::SktViewport);
   view.Zoom = 24;
   WindowMetrics metrics = WindowWithDrawingArea(600, 480);
@@ -51,16 +50,12 @@ TEST(LayoutTest, MinimisedHidesTheBarsAndKeepsTheScale) {
   WindowLayout layout = common::LayOutMainWindow(metrics, view);
   EXPECT_FALSE(layout.HScroll1.Visible || layout.VScroll1.Visible);
   EXPECT_DOUBLE_EQ(view.Scale, 12.0);
-}
 
-TEST(LayoutTest, TinyWindowGivesAnEmptyDrawingAreaNotANegativeOne) {
-  Viewport view(common::SktViewport);
-  WindowMetrics metrics = WindowWithDrawingArea(0, 0);
+  metrics = WindowWithDrawingArea(0, 0);  // an empty drawing area, not a negative one
   metrics.InnerWidth = 20;
   metrics.InnerHeight = 10;
-  WindowLayout layout = common::ComputeWindowLayout(metrics, view);
-  EXPECT_EQ(layout.Picture1.Width, 0);
-  EXPECT_EQ(layout.Picture1.Height, 0);
+  layout = common::ComputeWindowLayout(metrics, view);
+  EXPECT_EQ(std::make_pair(layout.Picture1.Width, layout.Picture1.Height), std::make_pair(0, 0));
 }
 
 TEST(LayoutTest, FinestStepAtHighestZoomFitsTheScrollRange) {
@@ -92,8 +87,7 @@ TEST_F(LayoutZoomTest, ScrollStopsAtBothEndsOfTheRange) {
   view = Viewport(common::SktViewport);
   auto nearEnd = common::ZoomAtCursor(ZoomDirection::In, {3410, 2330}, metrics, view);
   ASSERT_TRUE(nearOrigin.has_value() && nearEnd.has_value());
-  EXPECT_EQ(nearOrigin->HScroll1.Value, 0);
-  EXPECT_EQ(nearOrigin->VScroll1.Value, 0);
+  EXPECT_EQ(std::make_pair(nearOrigin->HScroll1.Value, nearOrigin->VScroll1.Value), std::make_pair(0, 0));
   EXPECT_EQ(nearEnd->HScroll1.Value, nearEnd->HScroll1.Maximum);
   EXPECT_EQ(nearEnd->VScroll1.Value, nearEnd->VScroll1.Maximum);
 }
@@ -125,23 +119,17 @@ TEST(LayoutWarpTest, ScrollsByThePointerOffsetAndBringsItToTheMiddle) {
   // Middle at 101 + 300.5, to even.
   auto warp = common::WarpCursor({450, 300}, {101, 80, 601, 480}, Bar(1000, 3000), Bar(500, 2000));
   ASSERT_TRUE(warp.has_value());
-  EXPECT_EQ(warp->Target.X, 402);
-  EXPECT_EQ(warp->Target.Y, 320);
-  EXPECT_EQ(warp->HScrollValue, 1048);
-  EXPECT_EQ(warp->VScrollValue, 480);
-}
+  EXPECT_EQ(std::make_pair(warp->Target.X, warp->Target.Y), std::make_pair(402, 320));
+  EXPECT_EQ(std::make_pair(warp->HScrollValue, warp->VScrollValue), std::make_pair(1048, 480));
 
-TEST(LayoutWarpTest, ScrollStopsAtBothEndsAndHiddenBarsStay) {
+  // The scroll stops at both ends; a hidden bar stays, the drawing centred.
   common::PixelRect picture1{0, 0, 600, 480};
   auto low = common::WarpCursor({0, 0}, picture1, Bar(100, 3000), Bar(50, 2000));
   auto high = common::WarpCursor({599, 10}, picture1, Bar(2900, 3000), Bar(-65, -130, false));
   ASSERT_TRUE(low.has_value() && high.has_value());
-  EXPECT_EQ(low->HScrollValue, 0);
-  EXPECT_EQ(low->VScrollValue, 0);
-  EXPECT_EQ(high->HScrollValue, 3000);
-  EXPECT_EQ(high->VScrollValue, -65);  // the drawing stays centred vertically
-  EXPECT_FALSE(
-      common::WarpCursor({5, 5}, picture1, Bar(-10, -20, false), Bar(100, 400)).has_value());
+  EXPECT_EQ(std::make_pair(low->HScrollValue, low->VScrollValue), std::make_pair(0, 0));
+  EXPECT_EQ(std::make_pair(high->HScrollValue, high->VScrollValue), std::make_pair(3000, -65));
+  EXPECT_FALSE(common::WarpCursor({5, 5}, picture1, Bar(-10, -20, false), Bar(100, 400)).has_value());
 }
 
 }  // namespace

@@ -1,10 +1,5 @@
 #include "board_test_support.h"
-#include "lyt/core/board_editor.h"
-#include "support/scripted_ui.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <deque>
 #include <random>
 #include <set>
@@ -17,15 +12,14 @@ using board_tests::Element;
 
 // Thousands of random gestures and commands on a small board, with the
 // document's invariants checked after every one of them.
-class BoardEditorRandom : public ::testing::Test {
+class BoardEditorRandom : public board_tests::EditorTest {
  protected:
-  BoardEditorRandom() : editor(ui, folder.Path().u8string()), random(20240611u) {
+  BoardEditorRandom() : random(20240611u) {
     editor.Start("");
     editor.MnuGrille();  // the grid only costs time here
     BuildBoard();
   }
 
-  float G(int steps) const { return editor.View().SnapX(static_cast<float>(steps) * 1.27f); }
   int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
   bool Coin() { return Uniform(0, 1) == 1; }
 
@@ -54,11 +48,7 @@ class BoardEditorRandom : public ::testing::Test {
     expectedLive = LiveCount();
   }
 
-  std::size_t LiveCount() const {
-    const auto& elements = editor.Document().Elements;
-    return static_cast<std::size_t>(
-        std::count_if(elements.begin(), elements.end(), [](const BoardElement& e) { return e.Kind != 0; }));
-  }
+  std::size_t LiveCount() const { return Live().size(); }
   // Active items of a selection whose elements are still on the board.
   std::size_t HeldLive() const {
     const Board& board = editor.Document();
@@ -113,8 +103,7 @@ class BoardEditorRandom : public ::testing::Test {
                     static_cast<float>(Uniform(-6, 6)) / 10.0f;
     const float y = (aim ? (second ? target.Y2 : target.Y1) : G(Uniform(2, 32))) +
                     static_cast<float>(Uniform(-6, 6)) / 10.0f;
-    const float px = static_cast<float>(editor.View().MmToPixels(x));
-    const float py = static_cast<float>(editor.View().MmToPixels(y));
+    const float px = Px(x), py = Px(y);
     ui.InDrawing = {editor.View().MmToPixels(x), editor.View().MmToPixels(y)};
     const bool shift = Uniform(0, 3) == 0;
     std::ostringstream what;
@@ -176,9 +165,6 @@ class BoardEditorRandom : public ::testing::Test {
     return what.str();
   }
 
-  board_tests::TempFolder folder;
-  testing_support::ScriptedUi ui;
-  BoardEditor editor;
   std::mt19937 random;
   std::size_t expectedLive = 0;
 };

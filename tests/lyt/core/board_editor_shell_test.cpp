@@ -1,9 +1,5 @@
 #include "board_test_support.h"
-#include "lyt/core/board_editor.h"
 #include "lyt/core/board_file.h"
-#include "support/scripted_ui.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -14,17 +10,14 @@ using common::MessageIcon;
 using namespace lyt;
 
 const char* const kQuestion = "Enregistrer les changements ?";
-const char* const kProtected = "Disquette protégée en écriture, \r\nEnregistrement impossible !";
 
 // The editor as the window drives it, with a scripted user answering.
-class BoardEditorShell : public ::testing::Test {
+class BoardEditorShell : public board_tests::EditorTest {
  protected:
-  BoardEditorShell() : editor(ui, folder.Path().u8string()) {}
-
   // An edited document: one track, changed since the last save.
   void DrawSomething() {
-    editor.Document().Elements.push_back(board_tests::Element(0, 1, 0, 0.3175f, 10, 10, 20, 10));
-    editor.Document().Modified = true;
+    Doc().Elements.push_back(board_tests::Element(0, 1, 0, 0.3175f, 10, 10, 20, 10));
+    Doc().Modified = true;
   }
   std::string SaveExample(const std::string& name) {
     Board board;
@@ -38,10 +31,6 @@ class BoardEditorShell : public ::testing::Test {
     for (const auto& message : ui.Messages) count += message.Text == kQuestion;
     return count;
   }
-
-  board_tests::TempFolder folder;
-  testing_support::ScriptedUi ui;
-  BoardEditor editor;
 };
 
 TEST_F(BoardEditorShell, StartWithoutDocumentResetsEverything) {
@@ -55,20 +44,24 @@ TEST_F(BoardEditorShell, StartWithoutDocumentResetsEverything) {
   EXPECT_EQ(ui.Registrations, 1);
   for (const char* name : {"MnuAnnuler", "MnuCouper", "MnuColler", "MnuInfo", "OptRond"})
     EXPECT_FALSE(ui.Enabled[name]) << name;
-  EXPECT_TRUE(ui.Checked["MnuGrille"]);
-  EXPECT_TRUE(ui.Checked["MnuRester"]);
+  EXPECT_TRUE(ui.Checked["MnuGrille"] && ui.Checked["MnuRester"]);
   ASSERT_FALSE(ui.Layouts.empty());
   EXPECT_EQ(ui.Layouts.back().Picture2Width, 5088);
   EXPECT_TRUE(ui.Messages.empty());
+
+  editor.MnuAPropos();
+  ASSERT_EQ(ui.Messages.size(), 1u);
+  EXPECT_EQ(ui.Messages[0].Icon, MessageIcon::Information);
+  EXPECT_EQ(ui.Messages[0].Text.substr(0, 26), "Lytplan\r\nLYT Version 3.1\r\n");
 }
 
 TEST_F(BoardEditorShell, CommandLineDocumentIsReadAndNamedByItsPath) {
   std::string path = SaveExample("platine essai.Lyt");
   editor.Start(path);
   EXPECT_EQ(ui.Caption, " LYT : " + path);
-  ASSERT_EQ(editor.Document().Elements.size(), 1u);
+  ASSERT_EQ(Doc().Elements.size(), 1u);
   EXPECT_EQ(editor.View().GridStepX, 2.54f);
-  EXPECT_EQ(editor.Document().LastGroup, 4);
+  EXPECT_EQ(Doc().LastGroup, 4);
   EXPECT_TRUE(editor.MnuQuitter()) << "a document just opened needs no saving";
   EXPECT_EQ(Questions(), 0u);
 }
@@ -76,7 +69,7 @@ TEST_F(BoardEditorShell, CommandLineDocumentIsReadAndNamedByItsPath) {
 TEST_F(BoardEditorShell, MissingCommandLineFileKeepsItsNameForTheNextSave) {
   std::string path = folder.File("nouveau.Lyt");
   editor.Start(path);
-  ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{"Fichier Introuvable!"});
+  ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{board_tests::kFileNotFound});
   EXPECT_EQ(ui.Caption, " LYT : " + path);
   DrawSomething();
   editor.MnuEnreg();
@@ -120,7 +113,7 @@ TEST_F(BoardEditorShell, WriteProtectedFileStopsTheQuit) {
   DrawSomething();
   ui.Answers = {MessageAnswer::Yes};
   EXPECT_FALSE(editor.MnuQuitter());
-  EXPECT_EQ(ui.Messages.back().Text, kProtected);
+  EXPECT_EQ(ui.Messages.back().Text, board_tests::kWriteProtected);
   EXPECT_EQ(ui.Messages.back().Icon, MessageIcon::Exclamation);
   EXPECT_TRUE(editor.IsModified());
 }
@@ -130,7 +123,7 @@ TEST_F(BoardEditorShell, EmptyDocumentIsNeverSavedNorQuestioned) {
   editor.MnuEnreg();
   editor.MnuEnregSous();
   EXPECT_TRUE(ui.FileDialogs.empty());
-  editor.Document().Modified = true;  // edited, then everything deleted... but no slot
+  Doc().Modified = true;  // edited, then everything deleted... but no slot
   EXPECT_TRUE(editor.MnuQuitter());
   EXPECT_EQ(Questions(), 0u);
 }
@@ -164,7 +157,7 @@ TEST_F(BoardEditorShell, OpenCancelledLeavesTheDocumentAlone) {
   DrawSomething();
   ui.Answers = {MessageAnswer::No};
   editor.MnuOuvrir();
-  EXPECT_EQ(editor.Document().Elements.size(), 1u);
+  EXPECT_EQ(Doc().Elements.size(), 1u);
   EXPECT_TRUE(editor.IsModified());
 
   std::string path = SaveExample("autre.Lyt");
@@ -174,8 +167,8 @@ TEST_F(BoardEditorShell, OpenCancelledLeavesTheDocumentAlone) {
   EXPECT_EQ(ui.Caption, " LYT : autre.Lyt");
   EXPECT_EQ(editor.FileName(), path);
   EXPECT_FALSE(editor.IsModified());
-  ASSERT_EQ(editor.Document().Elements.size(), 1u);
-  EXPECT_EQ(editor.Document().Elements[0].Kind, 4);
+  ASSERT_EQ(Doc().Elements.size(), 1u);
+  EXPECT_EQ(Doc().Elements[0].Kind, 4);
   EXPECT_EQ(ui.FileDialogs.back().first, FileDialogKind::Open);
 }
 
@@ -184,18 +177,16 @@ TEST_F(BoardEditorShell, LayerButtonsAndMenus) {
   editor.OptSerig();
   EXPECT_EQ(ui.Status[1], " Couche Sérigraphie  ");
   EXPECT_TRUE(ui.Enabled["OptRond"]);
-  EXPECT_FALSE(ui.Enabled["OptPastilleR"]);
-  EXPECT_FALSE(ui.Enabled["OptEmp"]);
+  EXPECT_FALSE(ui.Enabled["OptPastilleR"] || ui.Enabled["OptEmp"]);
   EXPECT_EQ(ui.ShapeColour, common::Rgb(255, 255, 0));
   editor.OptComposant();
   EXPECT_EQ(ui.Status[1], " Couche Composants ");
-  EXPECT_EQ(editor.Document().Colours.PadColour, common::Rgb(0, 192, 0));
+  EXPECT_EQ(Doc().Colours.PadColour, common::Rgb(0, 192, 0));
   EXPECT_FALSE(ui.Enabled["OptRond"]);
   EXPECT_TRUE(ui.Enabled["OptTrou"]);
 
   editor.MnuComposant();
-  EXPECT_FALSE(ui.Checked["MnuComposant"]);
-  EXPECT_FALSE(ui.Enabled["OptComposant"]);
+  EXPECT_FALSE(ui.Checked["MnuComposant"] || ui.Enabled["OptComposant"]);
   EXPECT_FALSE(editor.Layers().ShowComponent);
   editor.MnuComposant();
   EXPECT_TRUE(editor.Layers().ShowComponent);
@@ -205,27 +196,17 @@ TEST_F(BoardEditorShell, ZoomKeysAndStatus) {
   editor.Start("");
   editor.KeyPress('i');
   EXPECT_EQ(editor.View().Zoom, 48);
-  editor.KeyPress('i');
-  editor.KeyPress('i');
+  for (int i = 0; i < 2; ++i) editor.KeyPress('i');
   EXPECT_EQ(editor.View().Zoom, 96);
   for (int i = 0; i < 8; ++i) editor.KeyPress('o');
   EXPECT_EQ(editor.View().Zoom, 1);
   EXPECT_EQ(ui.Layouts.back().Picture2Width, editor.View().MmToPixels(269.24f));
 
-  editor.KeyPress('i');  // back to 2, then to 24 pixels per step
   editor.View().Zoom = 24;
   editor.Resized();
   editor.MouseMove(48.0f, 24.0f);  // two steps right, one down of the last click at 0,0
   EXPECT_EQ(ui.Status[4], "  X= 2.54mm");
   EXPECT_EQ(ui.Status[5], "  Y= 1.27mm");
-}
-
-TEST_F(BoardEditorShell, AboutBox) {
-  editor.Start("");
-  editor.MnuAPropos();
-  ASSERT_EQ(ui.Messages.size(), 1u);
-  EXPECT_EQ(ui.Messages[0].Icon, MessageIcon::Information);
-  EXPECT_EQ(ui.Messages[0].Text.substr(0, 26), "Lytplan\r\nLYT Version 3.1\r\n");
 }
 
 }  // namespace

@@ -1,85 +1,58 @@
 #include "board_test_support.h"
-#include "lyt/core/board_editor.h"
-#include "support/scripted_ui.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace lyt;
+using common::TextDialogAnswer;
+using Texts = std::vector<std::string>;
 
-common::TextDialogAnswer Typed(const std::string& text, int sizeIndex, bool numbering = false,
-                               const std::string& start = std::string()) {
-  common::TextDialogAnswer answer;
-  answer.Accepted = true;
-  answer.Text = text;
-  answer.SizeIndex = sizeIndex;
-  answer.Numbering = numbering;
-  answer.NumberingStart = start;
-  return answer;
-}
-
-// The text tool, "Editer Texte" and the grid-step dialog, driven through the
-// editor as the window drives it.
-class BoardEditorText : public ::testing::Test {
+// The text tool, "Editer Texte" and the grid-step dialog.
+class BoardEditorText : public board_tests::EditorTest {
  protected:
-  BoardEditorText() : editor(ui, folder.Path().u8string()) { editor.Start(""); }
+  BoardEditorText() { editor.Start(""); }
 
-  float Px(float mm) const { return static_cast<float>(editor.View().MmToPixels(mm)); }
-  void Click(float xMm, float yMm) {
-    ui.InDrawing = {editor.View().MmToPixels(xMm), editor.View().MmToPixels(yMm)};
-    editor.MouseMove(Px(xMm), Px(yMm));
-    editor.MouseDown(MouseButton::Left, false, Px(xMm), Px(yMm));
-    editor.MouseUp(MouseButton::Left, false, Px(xMm), Px(yMm));
-  }
-  std::vector<std::string> PlacedTexts() const {
-    std::vector<std::string> texts;
+  Texts PlacedTexts() const {
+    Texts texts;
     for (const BoardElement& e : editor.Document().Elements)
       if (e.Kind == ElementKind::Text) texts.push_back(e.Text);
     return texts;
   }
   // A text element of the board, taken in hand as a selection would.
   void HoldText(const std::string& text, float height) {
-    Board& board = editor.Document();
-    board.Elements.push_back(board_tests::Element(0, ElementKind::Text, BoardLayer::Component,
-                                                  height, 25.4f, 25.4f, 30.0f, 25.4f + height, text));
-    AddToPending(board, static_cast<std::int32_t>(board.Elements.size() - 1), PendingMove::Whole);
+    Doc().Elements.push_back(board_tests::Element(0, ElementKind::Text, BoardLayer::Component, height,
+                                                  25.4f, 25.4f, 30.0f, 25.4f + height, text));
+    AddToPending(Doc(), static_cast<std::int32_t>(Doc().Elements.size() - 1), PendingMove::Whole);
   }
-
-  board_tests::TempFolder folder;
-  testing_support::ScriptedUi ui;
-  BoardEditor editor;
+  void GridSteps(const std::string& x, const std::string& y) {
+    EXPECT_EQ(ui.Status[2], "  Pas de la grille Horizontal: " + x + "mm   ");
+    EXPECT_EQ(ui.Status[3], "  Pas de la grille Vertical: " + y + "mm   ");
+  }
 };
 
 TEST_F(BoardEditorText, NumberedTextPlacesOneNumberPerClick) {
-  ui.TextAnswers.push_back(Typed("R", 1, true, "1"));
-  editor.OptTexte();
-  ASSERT_EQ(ui.TextRequests.size(), 1u);
-  EXPECT_TRUE(ui.TextRequests[0].NewText);
-  EXPECT_EQ(ui.Pointer, common::PointerShape::Cross);
-  ASSERT_EQ(editor.Document().Pending.size(), 1u);
-  EXPECT_EQ(editor.Document().Pending[0].Text, "R1");
-
-  Click(12.7f, 12.7f);
-  Click(25.4f, 12.7f);
-  Click(38.1f, 12.7f);
-  EXPECT_EQ(PlacedTexts(), (std::vector<std::string>{"R1", "R2", "R3"}));
-  EXPECT_EQ(editor.Document().Pending.at(0).Text, "R4");
-  const BoardElement& r2 = editor.Document().Elements[1];
-  EXPECT_EQ(r2.Layer, BoardLayer::Solder) << "the current layer";
-  EXPECT_FLOAT_EQ(r2.X1, 25.4f);
-  EXPECT_GT(r2.X2, r2.X1);
-  EXPECT_FLOAT_EQ(r2.Y2, 12.7f + 2.0f);
-}
-
-TEST_F(BoardEditorText, NegativeStartPlacesThePlainTextEachTime) {
-  ui.TextAnswers.push_back(Typed("R", 2, true, "-5"));
-  editor.OptTexte();
-  Click(12.7f, 12.7f);
-  Click(25.4f, 12.7f);
-  Click(38.1f, 12.7f);
-  EXPECT_EQ(PlacedTexts(), (std::vector<std::string>{"R", "R", "R"}));
-  EXPECT_FLOAT_EQ(editor.Document().Elements[0].Size, 3.0f);
+  // A negative start numbers nothing: the plain text each time.
+  const std::tuple<std::string, int, Texts, float> cases[] = {
+      {"1", 1, {"R1", "R2", "R3", "R4"}, 2.0f}, {"-5", 2, {"R", "R", "R", "R"}, 3.0f}};
+  for (const auto& [start, sizeIndex, texts, height] : cases) {
+    SCOPED_TRACE(start);
+    ui.Answers = {common::MessageAnswer::No};  // drops the texts of the last case
+    editor.MnuNouveau();
+    ui.TextAnswers.push_back(TextDialogAnswer{true, "R", sizeIndex, true, start});
+    editor.OptTexte();
+    EXPECT_TRUE(ui.TextRequests.back().NewText);
+    EXPECT_EQ(ui.Pointer, common::PointerShape::Cross);
+    ASSERT_EQ(Doc().Pending.size(), 1u);
+    EXPECT_EQ(Doc().Pending[0].Text, texts[0]);
+    for (float x : {12.7f, 25.4f, 38.1f}) Click(x, 12.7f);
+    EXPECT_EQ(PlacedTexts(), Texts(texts.begin(), texts.begin() + 3));
+    EXPECT_EQ(Doc().Pending.at(0).Text, texts[3]);
+    const BoardElement& second = Doc().Elements[1];
+    EXPECT_EQ(second.Layer, BoardLayer::Solder) << "the current layer";
+    EXPECT_FLOAT_EQ(second.Size, height);
+    EXPECT_FLOAT_EQ(second.X1, 25.4f);
+    EXPECT_GT(second.X2, second.X1);
+    EXPECT_FLOAT_EQ(second.Y2, 12.7f + height);
+  }
 }
 
 TEST_F(BoardEditorText, NoTextBringsTheSelectionToolBack) {
@@ -88,12 +61,12 @@ TEST_F(BoardEditorText, NoTextBringsTheSelectionToolBack) {
   EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
   EXPECT_EQ(ui.Option, "OptSelect");
   EXPECT_EQ(ui.Pointer, common::PointerShape::Arrow);
-  EXPECT_TRUE(editor.Document().Pending.empty());
+  EXPECT_TRUE(Doc().Pending.empty());
 
-  ui.TextAnswers.push_back(Typed("", 1));  // OK on an empty text
+  ui.TextAnswers.push_back(TextDialogAnswer{true, "", 1, false, ""});  // OK on an empty text
   editor.OptTexte();
   EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
-  EXPECT_TRUE(editor.Document().Pending.empty());
+  EXPECT_TRUE(Doc().Pending.empty());
   Click(12.7f, 12.7f);
   EXPECT_TRUE(PlacedTexts().empty());
 }
@@ -101,37 +74,33 @@ TEST_F(BoardEditorText, NoTextBringsTheSelectionToolBack) {
 TEST_F(BoardEditorText, EditingChangesOnlyTheItemInHandAndOnlyOnOk) {
   HoldText("R12", 3.0f);
   editor.DoubleClick();  // Annuler
-  ui.TextAnswers.push_back(Typed("", 0));
+  ui.TextAnswers.push_back(TextDialogAnswer{true, "", 0, false, ""});
   editor.DoubleClick();  // OK with the text erased
-  EXPECT_EQ(editor.Document().Pending.at(0).Text, "R12");
-  EXPECT_FLOAT_EQ(editor.Document().Pending.at(0).X2, 30.0f);
+  EXPECT_EQ(Doc().Pending.at(0).Text, "R12");
+  EXPECT_FLOAT_EQ(Doc().Pending.at(0).X2, 30.0f);
 
-  ui.TextAnswers.push_back(Typed("C7", 4, true, "3"));
+  ui.TextAnswers.push_back(TextDialogAnswer{true, "C7", 4, true, "3"});
   editor.DoubleClick();
   ASSERT_EQ(ui.TextRequests.size(), 3u);
   EXPECT_FALSE(ui.TextRequests[2].NewText);
   EXPECT_EQ(ui.TextRequests[2].Text, "R12");
   EXPECT_EQ(ui.TextRequests[2].SizeIndex, 2);
-  const PendingItem& item = editor.Document().Pending.at(0);
+  const PendingItem& item = Doc().Pending.at(0);
   EXPECT_EQ(item.Text, "C7") << "no numbering when editing";
   EXPECT_FLOAT_EQ(item.Size, 5.0f);
   EXPECT_FLOAT_EQ(item.Y2, 25.4f + 5.0f);
-  EXPECT_EQ(editor.Document().Elements[0].Text, "R12") << "written back at the next commit";
-  CommitPending(editor.Document());
-  EXPECT_EQ(editor.Document().Elements[0].Text, "C7");
+  EXPECT_EQ(Doc().Elements[0].Text, "R12") << "written back at the next commit";
+  CommitPending(Doc());
+  EXPECT_EQ(Doc().Elements[0].Text, "C7");
 }
 
 TEST_F(BoardEditorText, HeightOutsideTheListCannotBeEdited) {
   HoldText("J1", 2.5f);
   editor.MnuEditTexte();
   EXPECT_TRUE(ui.TextRequests.empty());
-  ASSERT_EQ(ui.Messages.size(), 1u);
-  EXPECT_EQ(ui.Messages[0].Text, " erreur dans MnuEditTexte");
-  EXPECT_EQ(ui.Messages[0].Icon, common::MessageIcon::None);
-  EXPECT_EQ(editor.Document().Pending.at(0).Text, "J1");
+  board_tests::ExpectOneMessage(ui, " erreur dans MnuEditTexte", common::MessageIcon::None);
+  EXPECT_EQ(Doc().Pending.at(0).Text, "J1");
 }
-
-// ---- grid steps ---------------------------------------------------------------
 
 TEST_F(BoardEditorText, GridStepsWithinHalfAMillimetreAndTenAreTaken) {
   ui.GridStepAnswers = {{"0.49", "1"}, {"10.01", "1"}, {"", "1"}, {"2", "0.49"},
@@ -143,8 +112,7 @@ TEST_F(BoardEditorText, GridStepsWithinHalfAMillimetreAndTenAreTaken) {
   EXPECT_EQ(ui.Messages[0].Icon, common::MessageIcon::None);
   EXPECT_FLOAT_EQ(editor.View().GridStepX, 0.5f);
   EXPECT_FLOAT_EQ(editor.View().GridStepY, 10.0f);
-  EXPECT_EQ(ui.Status[2], "  Pas de la grille Horizontal: 0.5mm   ");
-  EXPECT_EQ(ui.Status[3], "  Pas de la grille Vertical: 10mm   ");
+  GridSteps("0.5", "10");
 
   // The next dialog shows the new steps; a comma ends the number.
   const double scale = editor.View().Scale;
@@ -154,8 +122,7 @@ TEST_F(BoardEditorText, GridStepsWithinHalfAMillimetreAndTenAreTaken) {
   EXPECT_EQ(ui.GridStepShown[1], std::make_pair(std::string("0.5"), std::string("10")));
   EXPECT_FLOAT_EQ(editor.View().GridStepX, 1.0f);
   EXPECT_FLOAT_EQ(editor.View().GridStepY, 2.54f);
-  EXPECT_EQ(ui.Status[2], "  Pas de la grille Horizontal: 1mm   ");
-  EXPECT_EQ(ui.Status[3], "  Pas de la grille Vertical: 2.54mm   ");
+  GridSteps("1", "2.54");
 }
 
 TEST_F(BoardEditorText, RefusedOrCancelledGridStepsChangeNothingButTheWindowIsRedrawn) {

@@ -1,18 +1,11 @@
 #include "board_test_support.h"
 #include "lyt/core/board_renderer.h"
 #include "lyt/core/element_drawers.h"
-#include "support/recording_canvas.h"
-#include "support/scripted_ui.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <set>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
 
+// The drawing calls of the renderer and the drawers; the stacking order of
+// the passes is checked on pixels in tests/gui.
 namespace {
 
 using namespace lyt;
@@ -23,33 +16,15 @@ using common::DrawMode;
 using common::FillStyle;
 using common::Rgb;
 using Shape = testing_support::RecordingCanvas::Shape;
+using Figure = std::tuple<Shape, int, int, int, int>;
 
 constexpr Colour kPad = Rgb(10, 20, 30);
 constexpr Colour kPreview = Rgb(200, 0, 200);
 constexpr Colour kHoleFill = Rgb(1, 2, 3);
 
-// Also remembers the fill each figure was drawn with.
-class FillRecordingCanvas : public testing_support::RecordingCanvas {
- public:
-  std::vector<std::pair<FillStyle, Colour>> Fills;  // one per entry of Drawing
-
-  void Clear() override {
-    RecordingCanvas::Clear();
-    Fills.clear();
-  }
-  void DrawLine(int x1, int y1, int x2, int y2, Colour colour) override {
-    RecordingCanvas::DrawLine(x1, y1, x2, y2, colour);
-    Fills.emplace_back(Fill, FillColour);
-  }
-  void DrawBox(int x1, int y1, int x2, int y2, Colour colour) override {
-    RecordingCanvas::DrawBox(x1, y1, x2, y2, colour);
-    Fills.emplace_back(Fill, FillColour);
-  }
-  void DrawCircle(int cx, int cy, int radius, Colour colour, double aspect) override {
-    RecordingCanvas::DrawCircle(cx, cy, radius, colour, aspect);
-    Fills.emplace_back(Fill, FillColour);
-  }
-};
+Figure FigureOf(const testing_support::RecordingCanvas::Drawn& d) {
+  return {d.What, d.X1, d.Y1, d.X2, d.Y2};
+}
 
 class BoardRenderTest : public ::testing::Test {
  protected:
@@ -62,52 +37,14 @@ class BoardRenderTest : public ::testing::Test {
   int Px(float mm) const { return viewport.MmToPixels(mm); }
   void Redraw() { RedrawBoard(board, layers, VisibleArea{0, 0, 200, 200}, viewport, font, canvas); }
 
-  // Colours of the figures in drawing order, runs collapsed, centre mark left out.
-  std::vector<Colour> ColourRuns() const {
-    std::vector<Colour> runs;
-    for (const auto& d : canvas.Drawing)
-      if (d.Colour != canvas.Highlight && (runs.empty() || runs.back() != d.Colour))
-        runs.push_back(d.Colour);
-    return runs;
-  }
-
   Board board;
   common::Viewport viewport{common::LytViewport};
   LayerView layers;
   testing_support::ScriptedUi ui;
   common::StrokeFont font{common::FontVariant::Lyt, ui};
-  FillRecordingCanvas canvas;
+  testing_support::RecordingCanvas canvas;
   const BoardColours& colours = board.Colours;
 };
-
-// One element of each drawing pass, listed in no particular order.
-void AddOneOfEachPass(Board& board) {
-  board.Elements = {Element(0, ElementKind::Track, BoardLayer::Silkscreen, 0.3f, 1, 1, 9, 1),
-                    Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 5, 5),
-                    Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 5, 5),
-                    Element(0, ElementKind::Track, BoardLayer::Solder, 1.0f, 2, 0, 2, 9),
-                    Element(0, ElementKind::Track, BoardLayer::Component, 1.0f, 0, 2, 9, 2)};
-}
-
-class BoardRenderOrderTest : public BoardRenderTest,
-                             public ::testing::WithParamInterface<std::int32_t> {};
-
-TEST_P(BoardRenderOrderTest, CurrentCopperLayerLiesAboveTheOtherAndHolesOnTop) {
-  AddOneOfEachPass(board);
-  layers.CurrentLayer = GetParam();
-  Redraw();
-  const bool solderCurrent = GetParam() == BoardLayer::Solder;
-  const Colour below = solderCurrent ? colours.ComponentColour : colours.SolderColour;
-  const Colour above = solderCurrent ? colours.SolderColour : colours.ComponentColour;
-  EXPECT_EQ(ColourRuns(), (std::vector<Colour>{below, above, kPad, colours.SilkscreenColour,
-                                               colours.HoleColour}));
-  EXPECT_TRUE(std::all_of(canvas.Drawing.begin(), canvas.Drawing.end(),
-                          [](const auto& d) { return d.Mode == DrawMode::CopyPen; }));
-}
-
-INSTANTIATE_TEST_SUITE_P(CurrentLayers, BoardRenderOrderTest,
-                         ::testing::Values(BoardLayer::Component, BoardLayer::Solder,
-                                           BoardLayer::Silkscreen));
 
 struct HiddenCase {
   const char* Name;
@@ -118,7 +55,11 @@ class BoardRenderHiddenLayerTest : public BoardRenderTest,
                                    public ::testing::WithParamInterface<HiddenCase> {};
 
 TEST_P(BoardRenderHiddenLayerTest, HidesTracksAndTextsButNeverPadsOrHoles) {
-  AddOneOfEachPass(board);
+  board.Elements = {Element(0, ElementKind::Track, BoardLayer::Silkscreen, 0.3f, 1, 1, 9, 1),
+                    Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 5, 5),
+                    Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 5, 5),
+                    Element(0, ElementKind::Track, BoardLayer::Solder, 1.0f, 2, 0, 2, 9),
+                    Element(0, ElementKind::Track, BoardLayer::Component, 1.0f, 0, 2, 9, 2)};
   for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder, BoardLayer::Silkscreen})
     board.Elements.push_back(Element(0, ElementKind::Text, layer, 2.0f, 20, 20, 0, 0, "AL"));
   layers.ShowComponent = !GetParam().Component;
@@ -126,7 +67,10 @@ TEST_P(BoardRenderHiddenLayerTest, HidesTracksAndTextsButNeverPadsOrHoles) {
   layers.ShowSilkscreen = !GetParam().Silkscreen;
   Redraw();
   std::multiset<Colour> drawn;
-  for (const auto& d : canvas.Drawing) drawn.insert(d.Colour);
+  for (const auto& d : canvas.Drawing) {
+    drawn.insert(d.Colour);
+    EXPECT_EQ(d.Mode, DrawMode::CopyPen);
+  }
   const std::pair<Colour, bool> layerHidden[] = {{colours.ComponentColour, GetParam().Component},
                                                  {colours.SolderColour, GetParam().Solder},
                                                  {colours.SilkscreenColour, GetParam().Silkscreen}};
@@ -157,9 +101,8 @@ TEST_F(BoardRenderTest, SelectedElementsAreDrawnOnlyFromPendingAsInvertingPrevie
   EXPECT_EQ(std::make_tuple(drawn[2].What, drawn[2].X1, drawn[2].Y1, drawn[2].X2),
             std::make_tuple(Shape::Line, Px(1), Px(2), Px(8)));
   // A text in hand is only its box: no strokes.
-  EXPECT_EQ(std::make_tuple(drawn[3].What, drawn[3].X1, drawn[3].Y1, drawn[3].X2, drawn[3].Y2,
-                            drawn[3].Width),
-            std::make_tuple(Shape::Box, Px(3), Px(4), Px(9), Px(6), 1));
+  EXPECT_EQ(FigureOf(drawn[3]), Figure(Shape::Box, Px(3), Px(4), Px(9), Px(6)));
+  EXPECT_EQ(drawn[3].Width, 1);
   EXPECT_EQ(canvas.Fills[3].first, FillStyle::Transparent);
   EXPECT_EQ(canvas.Fills[4], std::make_pair(FillStyle::Solid, kHoleFill));
 }
@@ -170,13 +113,12 @@ TEST_F(BoardRenderTest, DeadElementsUnknownKindsAndInactiveItemsAreNeverDrawn) {
       board.Elements.push_back(Element(0, kind, layer, 1.0f, 4, 4, 6, 6, "X"));
       board.Pending.push_back(NewItem(kind, layer, 1.0f, 4, 4, 6, 6));
     }
-  PendingItem inactive = NewItem(ElementKind::Track, BoardLayer::Solder, 1.0f, 4, 4, 6, 6);
-  inactive.Active = false;
-  board.Pending.push_back(inactive);
+  board.Pending.push_back(NewItem(ElementKind::Track, BoardLayer::Solder, 1.0f, 4, 4, 6, 6));
+  board.Pending.back().Active = false;
   Redraw();
   EXPECT_EQ(canvas.Clears, 1);
   ASSERT_EQ(canvas.Drawing.size(), 2u) << "the centre mark alone";
-  EXPECT_TRUE(ColourRuns().empty());
+  for (const auto& d : canvas.Drawing) EXPECT_EQ(d.Colour, canvas.Highlight);
   EXPECT_FALSE(canvas.Pixels.empty()) << "grid dots";
 }
 
@@ -192,13 +134,15 @@ TEST_F(BoardRenderTest, PendingSizesBelowAPixelAreDrawnOnePixelWide) {
 // The pixel drawers on a canvas left in a foreign state by earlier drawing.
 class DrawerTest : public ::testing::Test {
  protected:
-  DrawerTest() {
+  DrawerTest() { Soil(); }
+  void Soil() {
+    canvas.Clear();
     canvas.SetLineWidth(7);
     canvas.SetLineStyle(common::LineStyle::Dot);
     canvas.SetFillStyle(FillStyle::Solid);
     canvas.SetFillColour(Rgb(9, 9, 9));
   }
-  FillRecordingCanvas canvas;
+  testing_support::RecordingCanvas canvas;
   const Colour red = Rgb(255, 0, 0);
 };
 
@@ -209,60 +153,47 @@ TEST_F(DrawerTest, PadsAreOneSolidShapeInTheirColourAndLeaveTheFillTransparent) 
   DrawRectPad(50, 40, 6, red, DrawMode::NotXorPen, 90, canvas);
   ASSERT_EQ(canvas.Drawing.size(), 4u);
   for (std::size_t i = 0; i < 4; ++i) {
+    const auto& d = canvas.Drawing[i];
     EXPECT_EQ(canvas.Fills[i], std::make_pair(FillStyle::Solid, red));
-    EXPECT_EQ(
-        std::make_tuple(canvas.Drawing[i].Width, canvas.Drawing[i].Style, canvas.Drawing[i].Mode),
-        std::make_tuple(1, common::LineStyle::Solid, DrawMode::NotXorPen));
+    EXPECT_EQ(std::make_tuple(d.Width, d.Style, d.Mode),
+              std::make_tuple(1, common::LineStyle::Solid, DrawMode::NotXorPen));
   }
   EXPECT_EQ(canvas.Fill, FillStyle::Transparent);
 }
 
-class DrawerHoleTest : public DrawerTest,
-                       public ::testing::WithParamInterface<std::pair<int, int>> {};
-
-TEST_P(DrawerHoleTest, FilledCircleCrossedByArmsOfOneAndAHalfRadiiRoundedToEven) {
-  const auto [r, d] = GetParam();
-  DrawHole(30, 20, r, red, kHoleFill, DrawMode::CopyPen, canvas);
-  ASSERT_EQ(canvas.Drawing.size(), 3u);
-  const auto& circle = canvas.Drawing[0];
-  EXPECT_EQ(std::make_tuple(circle.What, circle.X1, circle.Y1, circle.X2),
-            std::make_tuple(Shape::Circle, 30, 20, r));
-  EXPECT_EQ(canvas.Fills[0], std::make_pair(FillStyle::Solid, kHoleFill));
-  const auto lines = canvas.Lines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(std::make_tuple(lines[0].X1, lines[0].Y1, lines[0].X2, lines[0].Y2),
-            std::make_tuple(30 - d, 20, 30 + d, 20));
-  EXPECT_EQ(std::make_tuple(lines[1].X1, lines[1].Y1, lines[1].X2, lines[1].Y2),
-            std::make_tuple(30, 20 - d, 30, 20 + d));
-  EXPECT_EQ(canvas.Fill, FillStyle::Transparent);
-}
-
-INSTANTIATE_TEST_SUITE_P(Radii, DrawerHoleTest,
-                         ::testing::Values(std::make_pair(1, 2), std::make_pair(3, 4),
-                                           std::make_pair(4, 6), std::make_pair(5, 8)));
-
-class DrawerAngleTest : public DrawerTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(DrawerAngleTest, OvalAndRectPadsLieAlongTheirAngleOrDrawNothing) {
-  const int angle = GetParam();
-  DrawRectPad(100, 80, 5, red, DrawMode::CopyPen, angle, canvas);
-  DrawOvalPad(100, 80, 5, red, DrawMode::CopyPen, angle, canvas);
-  if (angle % 90 != 0 || angle < 0 || angle > 270) {
-    EXPECT_TRUE(canvas.Drawing.empty());
-    return;
+TEST_F(DrawerTest, HoleIsAFilledCircleCrossedByArmsOfOneAndAHalfRadiiRoundedToEven) {
+  for (const auto& [r, d] : {std::pair{1, 2}, {3, 4}, {4, 6}, {5, 8}}) {
+    SCOPED_TRACE(r);
+    Soil();
+    DrawHole(30, 20, r, red, kHoleFill, DrawMode::CopyPen, canvas);
+    ASSERT_EQ(canvas.Drawing.size(), 3u);
+    EXPECT_EQ(FigureOf(canvas.Drawing[0]), Figure(Shape::Circle, 30, 20, r, 0));
+    EXPECT_EQ(canvas.Fills[0], std::make_pair(FillStyle::Solid, kHoleFill));
+    EXPECT_EQ(FigureOf(canvas.Drawing[1]), Figure(Shape::Line, 30 - d, 20, 30 + d, 20));
+    EXPECT_EQ(FigureOf(canvas.Drawing[2]), Figure(Shape::Line, 30, 20 - d, 30, 20 + d));
+    EXPECT_EQ(canvas.Fill, FillStyle::Transparent);
   }
-  ASSERT_EQ(canvas.Drawing.size(), 2u);
-  const auto& box = canvas.Drawing[0];
-  const auto& oval = canvas.Drawing[1];
-  const bool lengthwise = angle % 180 == 0;
-  const int halfWidth = lengthwise ? 10 : 5, halfHeight = lengthwise ? 5 : 10;
-  EXPECT_EQ(std::make_tuple(box.X1, box.Y1, box.X2, box.Y2),
-            std::make_tuple(100 - halfWidth, 80 - halfHeight, 100 + halfWidth, 80 + halfHeight));
-  EXPECT_EQ(oval.X2, 10) << "the longer half-axis";
-  EXPECT_EQ(oval.Aspect, lengthwise ? 0.5 : 2.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Angles, DrawerAngleTest, ::testing::Values(0, 90, 180, 270, 45, -90, 360));
+TEST_F(DrawerTest, OvalAndRectPadsLieAlongTheirAngleOrDrawNothing) {
+  for (int angle : {0, 90, 180, 270, 45, -90, 360}) {
+    SCOPED_TRACE(angle);
+    Soil();
+    DrawRectPad(100, 80, 5, red, DrawMode::CopyPen, angle, canvas);
+    DrawOvalPad(100, 80, 5, red, DrawMode::CopyPen, angle, canvas);
+    if (angle % 90 != 0 || angle < 0 || angle > 270) {
+      EXPECT_TRUE(canvas.Drawing.empty());
+      continue;
+    }
+    ASSERT_EQ(canvas.Drawing.size(), 2u);
+    const bool lengthwise = angle % 180 == 0;
+    const int halfWidth = lengthwise ? 10 : 5, halfHeight = lengthwise ? 5 : 10;
+    EXPECT_EQ(FigureOf(canvas.Drawing[0]), Figure(Shape::Box, 100 - halfWidth, 80 - halfHeight,
+                                                  100 + halfWidth, 80 + halfHeight));
+    EXPECT_EQ(canvas.Drawing[1].X2, 10) << "the longer half-axis";
+    EXPECT_EQ(canvas.Drawing[1].Aspect, lengthwise ? 0.5 : 2.0);
+  }
+}
 
 TEST_F(DrawerTest, LineFiguresSetTheirOwnWidthAndNoFill) {
   DrawTrack(1, 2, 3, 4, 0, red, DrawMode::CopyPen, canvas);
@@ -280,10 +211,9 @@ TEST_F(DrawerTest, SelectionBandIsDottedInvertingAndRestoresTheSolidStyle) {
   DrawSelectionBand(40, 30, 10, 5, kPreview, canvas);
   ASSERT_EQ(canvas.Drawing.size(), 1u);
   const auto& band = canvas.Drawing[0];
-  EXPECT_EQ(std::make_tuple(band.What, band.X1, band.Y1, band.X2, band.Y2, band.Colour, band.Width,
-                            band.Mode, band.Style),
-            std::make_tuple(Shape::Box, 40, 30, 10, 5, kPreview, 1, DrawMode::NotXorPen,
-                            common::LineStyle::Dot));
+  EXPECT_EQ(FigureOf(band), Figure(Shape::Box, 40, 30, 10, 5));
+  EXPECT_EQ(std::make_tuple(band.Colour, band.Width, band.Mode, band.Style),
+            std::make_tuple(kPreview, 1, DrawMode::NotXorPen, common::LineStyle::Dot));
   EXPECT_EQ(canvas.Fills[0].first, FillStyle::Transparent);
   EXPECT_EQ(canvas.Style, common::LineStyle::Solid);
 }

@@ -1,7 +1,12 @@
 #pragma once
 
 #include "lyt/core/board.h"
+#include "lyt/core/board_editor.h"
+#include "support/scripted_ui.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -9,6 +14,7 @@
 #include <iterator>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace board_tests {
 
@@ -85,5 +91,65 @@ inline lyt::PendingItem NewItem(std::int32_t kind, std::int32_t layer, float siz
   item.Active = true;
   return item;
 }
+
+// The texts of the board's file messages.
+inline const char* const kFileNotFound = "Fichier Introuvable!";
+inline const char* const kWrongType = "Type de Fichier incorrect,\r\nlecture impossible !";
+inline const char* const kFootprintNotFound = "Fichier d'empreinte Introuvable!";
+inline const char* const kWrongFootprint = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
+inline const char* const kWriteProtected =
+    "Disquette protégée en écriture, \r\nEnregistrement impossible !";
+
+// Exactly one message was shown: `text` with `icon`, an OK button and no title.
+inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text,
+                             common::MessageIcon icon) {
+  ASSERT_EQ(ui.Messages.size(), 1u);
+  EXPECT_EQ(ui.Messages[0].Text, text);
+  EXPECT_EQ(ui.Messages[0].Icon, icon);
+  EXPECT_EQ(ui.Messages[0].Buttons, common::MessageButtons::Ok);
+  EXPECT_EQ(ui.Messages[0].Title, "");
+}
+
+// The board editor as the window drives it, on a program folder of its own,
+// with pointer positions in millimetres turned into pixels at the current zoom.
+class EditorTest : public ::testing::Test {
+ protected:
+  EditorTest() : editor(ui, folder.Path().u8string()) {}
+
+  lyt::Board& Doc() { return editor.Document(); }
+  // `steps` grid steps from the origin, snapped as the editor snaps.
+  float G(int steps) const { return editor.View().SnapX(static_cast<float>(steps) * 1.27f); }
+  float Px(float mm) const { return static_cast<float>(editor.View().MmToPixels(mm)); }
+  void Move(float x, float y, bool left = false) {
+    ui.InDrawing = {editor.View().MmToPixels(x), editor.View().MmToPixels(y)};
+    lyt::MouseButtons buttons;
+    buttons.Left = left;
+    editor.MouseMove(buttons, false, Px(x), Px(y));
+  }
+  void Click(float x, float y, bool shift = false,
+             lyt::MouseButton button = lyt::MouseButton::Left) {
+    Move(x, y);
+    editor.MouseDown(button, shift, Px(x), Px(y));
+    editor.MouseUp(button, shift, Px(x), Px(y));
+  }
+  void Drag(float fromX, float fromY, float toX, float toY) {
+    Move(fromX, fromY);
+    editor.MouseDown(lyt::MouseButton::Left, false, Px(fromX), Px(fromY));
+    Move(toX, toY, true);
+    editor.MouseUp(lyt::MouseButton::Left, false, Px(toX), Px(toY));
+  }
+  void Escape() { editor.KeyDown(lyt::Key::Escape, false, false, false); }
+  // The elements not deleted, in table order.
+  std::vector<lyt::BoardElement> Live() const {
+    std::vector<lyt::BoardElement> live;
+    std::copy_if(editor.Document().Elements.begin(), editor.Document().Elements.end(),
+                 std::back_inserter(live), [](const lyt::BoardElement& e) { return e.Kind != 0; });
+    return live;
+  }
+
+  TempFolder folder;
+  testing_support::ScriptedUi ui;
+  lyt::BoardEditor editor;
+};
 
 }  // namespace board_tests

@@ -1,0 +1,324 @@
+#include "lyt/export/gerber_writer.h"
+
+#include "common/core/glyph_geometry.h"
+#include "lyt/core/board.h"
+#include "lyt/export/export_format.h"
+
+#include <array>
+#include <optional>
+
+namespace lyt {
+namespace {
+
+constexpr char kBadAngle[] = "Angle incorrect !";
+constexpr int kFirstApertureNumber = 10;
+
+void Line(std::string& out, const std::string& text) {
+  out += text;
+  out += "\r\n";
+}
+
+// Board millimetres to a Gerber point: y measured up from the bottom edge.
+std::string Point(double x, double y) {
+  return "X" + GerberCoordinate(x) + "Y" + GerberCoordinate(static_cast<double>(BoardHeight) - y);
+}
+
+bool IsOnLayer(std::int32_t elementLayer, std::int32_t fileLayer) {
+  if (fileLayer == BoardLayer::Silkscreen) return elementLayer == BoardLayer::Silkscreen;
+  return elementLayer == fileLayer || elementLayer == BoardLayer::Through;
+}
+
+struct Aperture {
+  float Size;
+  std::string Code;
+  std::string SecondCode;  // oval and rectangular pads: the upright one
+};
+
+// Sizes in order of first appearance; equal means exactly equal.
+class ApertureTable {
+ public:
+  void Add(float size) {
+    if (!Find(size)) entries_.push_back({size, std::string(), std::string()});
+  }
+  const Aperture* Find(float size) const {
+    for (const Aperture& entry : entries_)
+      if (entry.Size == size) return &entry;
+    return nullptr;
+  }
+  std::vector<Aperture>& Entries() { return entries_; }
+  const std::vector<Aperture>& Entries() const { return entries_; }
+
+ private:
+  std::vector<Aperture> entries_;
+};
+
+enum Table { Tracks, RoundPads, SquarePads, OvalPads, RectPads, Texts, TableCount };
+
+std::optional<Table> TableOf(std::int32_t kind) {
+  switch (kind) {
+    case ElementKind::Track:
+      return Tracks;
+    case ElementKind::RoundPad:
+      return RoundPads;
+    case ElementKind::SquarePad:
+      return SquarePads;
+    case ElementKind::OvalPad:
+      return OvalPads;
+    case ElementKind::RectPad:
+      return RectPads;
+    case ElementKind::Text:
+      return Texts;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The apertures of one file, numbered in the order they are defined.
+struct Apertures {
+  std::array<ApertureTable, TableCount> Tables;
+  bool HasCircle = false;
+  std::string CircleCode;
+
+  void Collect(const std::vector<BoardElement>& elements, std::int32_t layer) {
+    for (const BoardElement& e : elements) {
+      if (!IsOnLayer(e.Layer, layer)) continue;
+      if (e.Kind == ElementKind::Circle) HasCircle = true;
+      if (auto table = TableOf(e.Kind)) Tables[*table].Add(e.Size);
+    }
+  }
+
+  void Number() {
+    int counter = kFirstApertureNumber;
+    auto next = [&counter] { return "D" + std::to_string(counter++); };
+    for (Table t : {Tracks, RoundPads, SquarePads})
+      for (Aperture& a : Tables[t].Entries()) a.Code = next();
+    for (Table t : {OvalPads, RectPads})
+      for (Aperture& a : Tables[t].Entries()) {
+        a.Code = next();
+        a.SecondCode = next();
+      }
+    if (HasCircle) CircleCode = next();
+    for (Aperture& a : Tables[Texts].Entries()) a.Code = next();
+  }
+};
+
+void WriteHeader(std::string& out) {
+  Line(out, "G04 format : xxx.xxx unité : millimètre *");
+  Line(out, "%FSLAX33Y33*");
+  Line(out, "MOMM*");
+  Line(out, "OFA0B0*");
+  Line(out, "SFA1B1*");
+  Line(out, "IPPOS*%");
+}
+
+// Pads keep a 0.2 mm clear centre for the drill to find its place.
+constexpr char kPadCentre[] = "X0.2";
+
+std::string F(double mm) { return ApertureDimension(mm); }
+
+std::string Definition(const std::string& code, const std::string& shape) {
+  return "%AD" + code + shape + "*%";
+}
+
+// Each group, when not empty, under its comment, in numbering order. Pads
+// are twice their Size across; long pads twice that along their length.
+void WriteDefinitions(std::string& out, const Apertures& apertures) {
+  const auto& tables = apertures.Tables;
+  auto comment = [&out](const ApertureTable& table, const char* text) {
+    if (!table.Entries().empty()) Line(out, text);
+  };
+  comment(tables[Tracks], "G04 définition des ouvertures pour les pistes *");
+  for (const Aperture& a : tables[Tracks].Entries())
+    Line(out, Definition(a.Code, "C," + F(a.Size)));
+
+  comment(tables[RoundPads], "G04 définition des ouvertures pour les pastilles rondes *");
+  for (const Aperture& a : tables[RoundPads].Entries())
+    Line(out, Definition(a.Code, "C," + F(2.0 * a.Size) + kPadCentre));
+
+  comment(tables[SquarePads], "G04 définition des ouvertures pour les pastilles carrées *");
+  for (const Aperture& a : tables[SquarePads].Entries()) {
+    const std::string side = F(2.0 * a.Size);
+    Line(out, Definition(a.Code, "R," + side + "X" + side + kPadCentre));
+  }
+
+  for (Table table : {OvalPads, RectPads}) {
+    comment(tables[table], table == OvalPads
+                               ? "G04 définition des ouvertures pour les pastilles ovales *"
+                               : "G04 définition des ouvertures pour les pastilles rectangulaires *");
+    const std::string shape = table == OvalPads ? "O," : "R,";
+    for (const Aperture& a : tables[table].Entries()) {
+      const std::string width = F(2.0 * a.Size);
+      const std::string length = F(4.0 * a.Size);
+      Line(out, Definition(a.Code, shape + length + "X" + width + kPadCentre));
+      Line(out, Definition(a.SecondCode, shape + width + "X" + length + kPadCentre));
+    }
+  }
+
+  if (apertures.HasCircle) {
+    Line(out, "G04 définition de l'ouverture pour les cercles *");
+    Line(out, Definition(apertures.CircleCode, "C,0.150"));
+  }
+
+  comment(tables[Texts], "G04 définition des ouvertures pour le texte *");
+  for (const Aperture& a : tables[Texts].Entries())
+    Line(out, Definition(a.Code, "C," + F(a.Size / 6.0)));
+}
+
+// Writes the body, selecting an aperture only when it changes.
+class BodyWriter {
+ public:
+  BodyWriter(std::string& out, const Apertures& apertures, common::UiPort& ui)
+      : out_(out), apertures_(apertures), ui_(ui) {}
+
+  void Write(const BoardElement& e) {
+    const std::optional<Table> table = TableOf(e.Kind);
+    const Aperture* aperture = table ? apertures_.Tables[*table].Find(e.Size) : nullptr;
+    switch (e.Kind) {
+      case ElementKind::Track:
+        if (!aperture) return;
+        Select(aperture->Code);
+        Line(out_, "G01" + Point(e.X1, e.Y1) + "D02*");
+        Line(out_, Point(e.X2, e.Y2) + "D01*");
+        break;
+      case ElementKind::RoundPad:
+      case ElementKind::SquarePad:
+        if (!aperture) return;
+        Select(aperture->Code);
+        Flash(e);
+        break;
+      case ElementKind::OvalPad:
+      case ElementKind::RectPad:
+        // Any other angle has no figure, as on the screen.
+        if (!aperture || !common::IsQuarterTurn(e.Angle)) return;
+        Select(e.Angle == 0 || e.Angle == 180 ? aperture->Code : aperture->SecondCode);
+        Flash(e);
+        break;
+      case ElementKind::Circle:
+        WriteCircle(e);
+        break;
+      case ElementKind::Text: {
+        if (!aperture) return;
+        Select(aperture->Code);
+        float x = e.X1;
+        float y = e.Y1;
+        GerberText(out_, e.Text, x, y, e.Size, e.Angle, e.Layer == BoardLayer::Solder, ui_);
+        break;
+      }
+      default:
+        break;  // holes go to the drill file; other kinds have no figure
+    }
+  }
+
+ private:
+  void Select(const std::string& code) {
+    if (code == current_) return;
+    current_ = code;
+    Line(out_, "G54" + code + "*");
+  }
+
+  void Flash(const BoardElement& e) { Line(out_, Point(e.X1, e.Y1) + "D03*"); }
+
+  // A full counter-clockwise turn from and back to the rightmost point.
+  void WriteCircle(const BoardElement& e) {
+    Select(apertures_.CircleCode);
+    const float r = e.Size;
+    const float right = e.X1 + r;
+    Line(out_, "G01" + Point(right, e.Y1) + "D02*");
+    Line(out_, "G75*");
+    Line(out_, "G03" + Point(right, e.Y1) + "I" + GerberCoordinate(-static_cast<double>(r)) +
+                   "J0D01*");
+    Line(out_, "G01*");
+  }
+
+  std::string& out_;
+  const Apertures& apertures_;
+  common::UiPort& ui_;
+  std::string current_;
+};
+
+const std::vector<common::Glyph>& BoardGlyphs() {
+  static const std::vector<common::Glyph> glyphs = common::BuildGlyphTable(common::FontVariant::Lyt);
+  return glyphs;
+}
+
+// Tenths of the height in millimetres, single precision like the pen.
+float Tenths(int tenths, float size) {
+  return static_cast<float>(tenths * static_cast<double>(size) / 10.0);
+}
+
+MmPoint CellOrigin(int angle, float x, float y, float size) {
+  const common::TenthsOffset offset = common::CellOriginFromPen(angle);
+  return {x + Tenths(offset.X, size), y + Tenths(offset.Y, size)};
+}
+
+}  // namespace
+
+std::string GerberFileName(const std::string& boardFileName, std::int32_t layer) {
+  const char* suffix = layer == BoardLayer::Component ? "-Composant.gbr"
+                       : layer == BoardLayer::Solder  ? "-Soudure.gbr"
+                                                      : "-Serig.gbr";
+  return PathWithoutExtension(boardFileName) + suffix;
+}
+
+std::string ExportGerberLayer(const std::vector<BoardElement>& elements, std::int32_t layer,
+                              common::UiPort& ui) {
+  Apertures apertures;
+  apertures.Collect(elements, layer);
+  apertures.Number();
+
+  std::string out;
+  WriteHeader(out);
+  WriteDefinitions(out, apertures);
+  Line(out, "G04 tracé du CI *");
+  BodyWriter body(out, apertures, ui);
+  for (const BoardElement& e : elements)
+    if (IsOnLayer(e.Layer, layer)) body.Write(e);
+  Line(out, "M02*");
+  return out;
+}
+
+void GerberText(std::string& out, const std::string& text, float& x, float& y, float size,
+                int angle, bool mirror, common::UiPort& ui) {
+  for (char32_t character : common::CharactersToDraw(text, mirror)) {
+    const char32_t upper = common::ToUpperAscii(character);
+    if (const common::Glyph* glyph = common::FindGlyph(BoardGlyphs(), upper)) {
+      GerberGlyph(out, *glyph, x, y, size, angle, mirror, ui);
+    } else if (upper == U' ') {
+      GerberSpace(x, y, size, angle, ui);
+    }
+    // Anything else is left out and takes no room.
+  }
+}
+
+void GerberGlyph(std::string& out, const common::Glyph& glyph, float& x, float& y, float size,
+                 int angle, bool mirror, common::UiPort& ui) {
+  if (!common::IsQuarterTurn(angle)) {
+    ui.Tell(kBadAngle);
+    return;
+  }
+  const MmPoint origin = CellOrigin(angle, x, y, size);
+  auto map = [&](int gx, int gy) {
+    const common::TenthsOffset offset = common::OffsetInCell(angle, mirror, gx, gy);
+    return Point(origin.X + Tenths(offset.X, size), origin.Y + Tenths(offset.Y, size));
+  };
+  for (const common::Stroke& stroke : glyph.Strokes) {
+    Line(out, "G01" + map(stroke.X1, stroke.Y1) + "D02*");
+    Line(out, map(stroke.X2, stroke.Y2) + "D01*");
+  }
+  const common::TenthsOffset after = common::PenAfterCell(angle);
+  x = origin.X + Tenths(after.X, size);
+  y = origin.Y + Tenths(after.Y, size);
+}
+
+void GerberSpace(float& x, float& y, float size, int angle, common::UiPort& ui) {
+  if (!common::IsQuarterTurn(angle)) {
+    ui.Tell(kBadAngle);
+    return;
+  }
+  const MmPoint origin = CellOrigin(angle, x, y, size);
+  const common::TenthsOffset after = common::PenAfterCell(angle);
+  x = origin.X + Tenths(after.X, size);
+  y = origin.Y + Tenths(after.Y, size);
+}
+
+}  // namespace lyt

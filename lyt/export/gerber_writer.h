@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/core/glyph_table.h"
+#include "common/core/ui_port.h"
+#include "lyt/core/board_element.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lyt {
+
+// RS-274X photoplot files, one per layer: self-contained (own apertures from
+// D10), absolute coordinates in thousandths of a millimetre with y upwards,
+// UTF-8 text with CR LF line ends. Holes go to the drill file instead.
+
+// The file beside the board for layer 0 (component), 1 (solder) or
+// 2 (silkscreen): "essai.Lyt" gives "essai-Composant.gbr"...
+std::string GerberFileName(const std::string& boardFileName, std::int32_t layer);
+
+// The whole file text for one layer. Pads and holes on both copper layers
+// (Through) go to both copper files; solder-side texts are mirrored. A text
+// at a bad angle is reported through `ui`, once per character.
+std::string ExportGerberLayer(const std::vector<BoardElement>& elements, std::int32_t layer,
+                              common::UiPort& ui);
+
+// The stroke font written as aperture moves into `out`: each stroke a move
+// and a draw with the aperture already selected. (x, y) is the pen in board
+// millimetres (y downwards), advanced as the screen font does, unrounded.
+void GerberText(std::string& out, const std::string& text, float& x, float& y, float size,
+                int angle, bool mirror, common::UiPort& ui);
+void GerberGlyph(std::string& out, const common::Glyph& glyph, float& x, float& y, float size,
+                 int angle, bool mirror, common::UiPort& ui);
+void GerberSpace(float& x, float& y, float size, int angle, common::UiPort& ui);
+
+}  // namespace lyt

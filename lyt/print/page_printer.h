@@ -1,0 +1,15 @@
+#pragma once
+
+#include "common/core/ui_port.h"
+
+class QPrinter;
+
+namespace lyt {
+
+// Prints one page on `printer` (a printer or a PDF file), set up as `job`
+// says: landscape, colour or monochrome, highest resolution. `draw` paints
+// the page in printer pixels from the printable area's top-left corner.
+common::PrintOutcome PrintOnPrinter(QPrinter& printer, const common::PrintJob& job,
+                                    const common::PageDrawer& draw);
+
+}  // namespace lyt

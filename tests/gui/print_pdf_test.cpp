@@ -1,0 +1,164 @@
+#include "common/core/stroke_font.h"
+#include "common/core/viewport.h"
+#include "lyt/core/board.h"
+#include "lyt/core/board_file.h"
+#include "lyt/core/board_test_support.h"
+#include "lyt/print/core/print_command.h"
+#include "lyt/print/page_printer.h"
+#include "support/scripted_ui.h"
+
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace {
+
+using namespace lyt;
+using board_tests::Element;
+
+// The print command with its page going to a PDF file through the printer
+// code of the program.
+class PdfUi : public testing_support::ScriptedUi {
+ public:
+  QString Path;
+  common::PrintOutcome PrintPage(const common::PrintJob& job,
+                                 const common::PageDrawer& draw) override {
+    PrintJobs.push_back(job);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Path);
+    return PrintOnPrinter(printer, job, draw);
+  }
+};
+
+struct Box {
+  int Left = 1 << 30, Top = 1 << 30, Right = -1, Bottom = -1;
+  int Width() const { return Right - Left + 1; }
+  int Height() const { return Bottom - Top + 1; }
+  bool Empty() const { return Right < 0; }
+};
+
+class PrintPdf : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+      GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+  }
+
+  // Prints the board as `choice` says and renders the page's top-left
+  // `widthMm` x `heightMm` at `dpi`, without antialiasing so colours stay pure.
+  QImage PrintAndRender(const common::PrintChoice& choice, int dpi, double widthMm,
+                        double heightMm) {
+    ui.Path = QString::fromStdString(folder.File("page.pdf"));
+    if (!PrintBoard(choice, board, view, font, ui)) return QImage();
+    const QString base = QString::fromStdString(folder.File("page"));
+    auto px = [dpi](double mm) { return QString::number(static_cast<int>(mm / 25.4 * dpi)); };
+    QProcess render;
+    render.start("pdftoppm", {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png",
+                              "-singlefile", "-x", "0", "-y", "0", "-W", px(widthMm), "-H",
+                              px(heightMm), ui.Path, base});
+    if (!render.waitForFinished(120000) || render.exitCode() != 0) return QImage();
+    return QImage(base + ".png").convertToFormat(QImage::Format_RGB32);
+  }
+
+  static Box BoxOf(const QImage& image, QRgb colour) {
+    Box box;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixel(x, y) != (colour | 0xFF000000)) continue;
+        box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x),
+               std::max(box.Bottom, y)};
+      }
+    return box;
+  }
+
+  static common::PrintChoice Choice(bool black, const char* scale = "1") {
+    common::PrintChoice choice;
+    choice.Printer = "Fichier PDF";
+    choice.Black = black;
+    choice.Scale = scale;
+    return choice;
+  }
+
+  board_tests::TempFolder folder;
+  Board board;
+  common::Viewport view{common::LytViewport};
+  PdfUi ui;
+  common::StrokeFont font{common::FontVariant::Lyt, ui};
+};
+
+// Length along the track: its extent less its width, which the round ends add.
+TEST_F(PrintPdf, TenMillimetreTrackPrintsTenMillimetresTimesTheScale) {
+  board.Elements = {Element(0, ElementKind::Track, BoardLayer::Component, 0.635f, 20, 20, 30, 20)};
+  constexpr int dpi = 300;
+  for (const char* scale : {"1", "2"}) {
+    SCOPED_TRACE(scale);
+    common::PrintChoice choice = Choice(false, scale);
+    choice.Component = true;
+    const QImage page = PrintAndRender(choice, dpi, 120, 80);
+    ASSERT_FALSE(page.isNull());
+    const Box track = BoxOf(page, qRgb(0, 192, 0));
+    ASSERT_FALSE(track.Empty());
+    const double expected = 10.0 * std::stod(scale) / 25.4 * dpi;
+    EXPECT_NEAR(track.Width() - track.Height(), expected, 1.0);
+    EXPECT_NEAR(track.Height(), 0.635 * std::stod(scale) / 25.4 * dpi, 1.0);
+  }
+  EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(PrintPdf, HoleCentreIsWhiteOnTheBlackPad) {
+  board.Elements = {Element(0, ElementKind::RoundPad, BoardLayer::Through, 1.5f, 20, 20),
+                    Element(0, ElementKind::Hole, BoardLayer::Through, 0.5f, 20, 20)};
+  constexpr int dpi = 600;
+  common::PrintChoice choice = Choice(true);
+  choice.Component = true;
+  const QImage page = PrintAndRender(choice, dpi, 60, 40);
+  ASSERT_FALSE(page.isNull());
+  const Box pad = BoxOf(page, qRgb(0, 0, 0));
+  ASSERT_FALSE(pad.Empty());
+  EXPECT_NEAR(pad.Width(), 3.0 / 25.4 * dpi, 2.0);
+  const int cx = (pad.Left + pad.Right) / 2;
+  const int cy = (pad.Top + pad.Bottom) / 2;
+  const int mm = dpi * 10 / 254;
+  auto at = [&](double dx, double dy) {
+    return page.pixel(cx + static_cast<int>(dx * mm), cy + static_cast<int>(dy * mm)) & 0xFFFFFF;
+  };
+  EXPECT_EQ(at(0.2, 0.2), 0xFFFFFFu);    // inside the drill, off the cross
+  EXPECT_EQ(at(-0.2, -0.25), 0xFFFFFFu);
+  EXPECT_EQ(at(0.3, 0), 0u);             // the cross
+  EXPECT_EQ(at(1.0, 0.3), 0u);           // copper around the drill
+  EXPECT_EQ(at(2.0, 0), 0xFFFFFFu);      // beyond the pad
+}
+
+TEST_F(PrintPdf, ExampleBoardInBlackIsBlackAndWhiteOnlyAndInColourHasEveryColour) {
+  board.FileName = LYTSKT_SOURCE_DIR "/examples/clignotant.Lyt";
+  ASSERT_TRUE(ReadDocument(board, view, ui));
+  for (bool black : {true, false}) {
+    SCOPED_TRACE(black ? "black" : "colour");
+    common::PrintChoice all = Choice(black);
+    all.Component = all.Solder = all.Silkscreen = all.Drill = true;
+    const QImage page = PrintAndRender(all, 100, 297, 210);
+    ASSERT_FALSE(page.isNull());
+    std::set<QRgb> colours;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x) colours.insert(page.pixel(x, y) & 0xFFFFFF);
+    if (black) {
+      EXPECT_EQ(colours, (std::set<QRgb>{0x000000, 0xFFFFFF}));
+    } else {
+      for (QRgb expected : {0x00C000u, 0xFF0000u, 0x808000u, 0x0000FFu, 0xFFFFFFu})
+        EXPECT_EQ(colours.count(expected), 1u) << std::hex << expected;
+    }
+  }
+  EXPECT_EQ(ui.PrintJobs.size(), 2u);
+  EXPECT_FALSE(ui.PrintJobs[0].Colour);
+  EXPECT_TRUE(ui.PrintJobs[1].Colour);
+}
+
+}  // namespace
