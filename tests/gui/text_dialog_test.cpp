@@ -14,6 +14,7 @@
 #include <functional>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -24,20 +25,9 @@ T* Child(QWidget& parent, const char* name) {
   return child;
 }
 
-// Each program with its own default height; the other tests find the
-// controls by the names the core uses.
-TEST(TextDialog, EachProgramHasItsDefaultHeight) {
-  for (const auto& [program, height] :
-       {std::pair{common::Program::Lyt, "->2mm"}, {common::Program::Skt, "->1.5mm"}}) {
-    common::TextDialog dialog(program);
-    EXPECT_EQ(Child<QComboBox>(dialog, "ComboTailleTexte")->currentText(), height);
-  }
-}
-
 TEST(TextDialog, EditingShowsTheWholeTextSelectedWithoutNumbering) {
   common::TextDialog dialog(common::Program::Lyt);
-  auto* check = Child<QCheckBox>(dialog, "CheckINC");
-  check->setChecked(true);
+  Child<QCheckBox>(dialog, "CheckINC")->setChecked(true);
   dialog.Prepare({false, "R12", 2});
   dialog.show();
   auto* text1 = Child<QLineEdit>(dialog, "Text1");
@@ -91,15 +81,6 @@ TEST(TextDialog, MainWindowKeepsHeightAndNumberingBetweenUses) {
             std::make_tuple(true, std::string(), 4, true, std::string("5")))
       << "a new text starts empty";
   EXPECT_EQ(window.findChildren<common::TextDialog*>().size(), 1);
-}
-
-TEST(GridStepDialog, ControlsShowTheStepsSelected) {
-  lyt::GridStepDialog dialog("1.27", "0.5", nullptr);
-  dialog.show();
-  EXPECT_EQ(dialog.objectName(), "FormPasGrille");
-  EXPECT_EQ(Child<QLineEdit>(dialog, "TextX")->selectedText(), "1.27");
-  EXPECT_EQ(Child<QLineEdit>(dialog, "TextY")->selectedText(), "0.5");
-  EXPECT_EQ(dialog.focusWidget(), Child<QLineEdit>(dialog, "TextX"));
 }
 
 TEST(GridStepDialog, OkClosesOnlyWhenTheStepsAreTaken) {

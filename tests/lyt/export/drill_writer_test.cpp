@@ -49,10 +49,4 @@ TEST(DrillWriter, SizesApartBeyondTheThirdDecimalAreTwoTools) {
                        CrLf({"T1", "X.500Y.500", "T2", "X1.000Y194.580", "M30"}));
 }
 
-TEST(DrillWriter, BoardWithoutHolesHasNoDrillFile) {
-  EXPECT_FALSE(ExportDrill({}));
-  EXPECT_FALSE(ExportDrill({Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 7, 1),
-                            Element(0, ElementKind::Deleted, BoardLayer::Through, 0.4f, 7, 1)}));
-}
-
 }  // namespace

@@ -15,11 +15,7 @@ using board_tests::ReadBytes;
 using common::MessageIcon;
 namespace fs = std::filesystem;
 
-const char* const kNoBoard = "Pas de circuit, donc, pas de fichier Gerber !";
 const char* const kSaveFirst = "Vous devez sauvegarder votre circuit, auparavant!";
-const char* const kGerberDone = "Un fichier Gerber par couche a été créé.";
-const char* const kNoHoles = "Le circuit ne contient pas de trous,\r\ndonc, pas de fichier de perçage !";
-const char* const kDrillDone = "Le fichier de perçage a été créé";
 
 std::string CannotWrite(const std::string& path) {
   return "Impossible d'écrire le fichier\r\n" + path;
@@ -56,7 +52,7 @@ TEST_F(ExportCommandTest, GerberWritesThreeFilesBesideTheBoard) {
   editor.Document().Elements = ExampleBoard();
   Name("essai.Lyt");
   editor.MnuGerber();
-  ExpectOnlyMessage(kGerberDone);
+  ExpectOnlyMessage("Un fichier Gerber par couche a été créé.");
   EXPECT_EQ(Files(), (std::vector<std::string>{"essai-Composant.gbr", "essai-Serig.gbr",
                                                "essai-Soudure.gbr"}));
   EXPECT_EQ(ReadBytes(folder.File("essai-Composant.gbr")),
@@ -68,74 +64,42 @@ TEST_F(ExportCommandTest, GerberWritesThreeFilesBesideTheBoard) {
   EXPECT_FALSE(editor.IsModified()) << "the document is not changed";
 }
 
-TEST_F(ExportCommandTest, GerberRefusesAnEmptyOrUnnamedBoard) {
-  Name("vide.Lyt");
-  editor.MnuGerber();
-  ExpectOnlyMessage(kNoBoard);
-
-  ui.Messages.clear();
-  editor.Document().Elements = ExampleBoard();
-  editor.Document().FileName = "Sans Nom";
-  editor.MnuGerber();
-  ExpectOnlyMessage(kSaveFirst);
-  EXPECT_TRUE(Files().empty());
-}
-
-TEST_F(ExportCommandTest, BoardWhoseElementsWereAllDeletedStillGetsItsFiles) {
-  editor.Document().Elements = {Element(0, ElementKind::Deleted, 0, 1.0f, 1, 1, 2, 2)};
-  Name("efface.Lyt");
-  editor.MnuGerber();
-  ExpectOnlyMessage(kGerberDone);
-  EXPECT_EQ(ReadBytes(folder.File("efface-Composant.gbr")),
-            kGerberHeader + CrLf({"G04 tracé du CI *", "M02*"}));
-}
-
-TEST_F(ExportCommandTest, UnwritableGerberFileStopsTheExport) {
-  editor.Document().Elements = ExampleBoard();
-  const std::string missing = folder.File("absent/essai.Lyt");
-  editor.Document().FileName = missing;
-  editor.MnuGerber();
-  ExpectOnlyMessage(CannotWrite(folder.File("absent/essai-Serig.gbr")), MessageIcon::Exclamation);
-  EXPECT_TRUE(Files().empty());
-
-  // The silkscreen file is written, the component one cannot be: the
-  // solder file is not attempted and success is not claimed.
-  ui.Messages.clear();
-  Name("essai.Lyt");
-  fs::create_directory(folder.Path() / "essai-Composant.gbr");
-  editor.MnuGerber();
-  ExpectOnlyMessage(CannotWrite(folder.File("essai-Composant.gbr")), MessageIcon::Exclamation);
-  EXPECT_EQ(Files(), (std::vector<std::string>{"essai-Composant.gbr", "essai-Serig.gbr"}));
+// Each refusal shows one message and writes nothing.
+TEST_F(ExportCommandTest, RefusalsAndUnwritableFolderAreReported) {
+  const BoardElement pad = Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 1, 1);
+  struct Case {
+    bool gerber;
+    std::vector<BoardElement> board;
+    std::string fileName, message;
+    MessageIcon icon;
+  } cases[] = {
+      {true, {}, "vide.Lyt", "Pas de circuit, donc, pas de fichier Gerber !", MessageIcon::None},
+      {true, ExampleBoard(), "", kSaveFirst, MessageIcon::None},
+      {true, ExampleBoard(), "absent/essai.Lyt", CannotWrite(folder.File("absent/essai-Serig.gbr")),
+       MessageIcon::Exclamation},
+      {false, {pad}, "pastilles.Lyt",
+       "Le circuit ne contient pas de trous,\r\ndonc, pas de fichier de perçage !", MessageIcon::None},
+      {false, ExampleBoard(), "", kSaveFirst, MessageIcon::None},
+      {false, ExampleBoard(), "absent/essai.Lyt", CannotWrite(folder.File("absent/essai.drl")),
+       MessageIcon::Exclamation}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    ui.Messages.clear();
+    editor.Document().Elements = c.board;
+    editor.Document().FileName = c.fileName.empty() ? "Sans Nom" : folder.File(c.fileName);
+    c.gerber ? editor.MnuGerber() : editor.MnuExcellon();
+    ExpectOnlyMessage(c.message, c.icon);
+    EXPECT_TRUE(Files().empty());
+  }
 }
 
 TEST_F(ExportCommandTest, DrillFileIsNamedAfterTheBoard) {
   editor.Document().Elements = ExampleBoard();
   Name("essai.Lyt");
   editor.MnuExcellon();
-  ExpectOnlyMessage(kDrillDone);
+  ExpectOnlyMessage("Le fichier de perçage a été créé");
   EXPECT_EQ(Files(), std::vector<std::string>{"essai.drl"});
   EXPECT_EQ(ReadBytes(folder.File("essai.drl")), *ExportDrill(ExampleBoard()));
-}
-
-TEST_F(ExportCommandTest, DrillRefusesABoardWithoutHolesOrWithoutName) {
-  Name("pastilles.Lyt");
-  editor.Document().Elements = {Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 1, 1)};
-  editor.MnuExcellon();
-  ExpectOnlyMessage(kNoHoles);
-
-  ui.Messages.clear();
-  editor.Document().Elements = ExampleBoard();
-  editor.Document().FileName = "Sans Nom";
-  editor.MnuExcellon();
-  ExpectOnlyMessage(kSaveFirst);
-  EXPECT_TRUE(Files().empty());
-}
-
-TEST_F(ExportCommandTest, UnwritableDrillFileIsReported) {
-  editor.Document().Elements = ExampleBoard();
-  editor.Document().FileName = folder.File("absent/essai.Lyt");
-  editor.MnuExcellon();
-  ExpectOnlyMessage(CannotWrite(folder.File("absent/essai.drl")), MessageIcon::Exclamation);
 }
 
 }  // namespace

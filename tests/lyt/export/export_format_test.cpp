@@ -14,12 +14,4 @@ TEST(ExportFormat, NumbersKeepTheirFloatValueAndSign) {
   EXPECT_EQ(DrillCoordinate(-0.5f), "-.500");
 }
 
-TEST(ExportFormat, ExportedFilesAreNamedAfterTheDocument) {
-  EXPECT_EQ(PathWithoutExtension("/home/a/essai.Lyt"), "/home/a/essai");
-  EXPECT_EQ(PathWithoutExtension("C:\\cartes\\v1.2\\essai.Lyt"), "C:\\cartes\\v1.2\\essai");
-  // Only an extension is cut: a dotted folder or a longer extension stays whole.
-  EXPECT_EQ(PathWithoutExtension("/home/v1.2/essai"), "/home/v1.2/essai");
-  EXPECT_EQ(PathWithoutExtension("/home/a/carte.v2.Lyt"), "/home/a/carte.v2");
-}
-
 }  // namespace

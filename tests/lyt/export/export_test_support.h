@@ -50,12 +50,12 @@ inline std::vector<BoardElement> ExampleBoard() {
 // Something of every kind on every layer it can take, texts at every angle,
 // plus what must never be exported: a deleted record, kinds 2 and 3.
 inline std::vector<BoardElement> EveryKindBoard() {
-  std::vector<BoardElement> board;
-  board.push_back(Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 10, 20, 40, 20));
-  board.push_back(Element(0, ElementKind::Track, BoardLayer::Component, 0.3175f, 40, 20, 40, 40));
-  board.push_back(Element(0, ElementKind::Track, BoardLayer::Solder, 0.5f, 10, 30, 40, 45));
-  board.push_back(Element(0, ElementKind::Track, BoardLayer::Silkscreen, 0.25f, 5, 5, 60, 5));
-  board.push_back(Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 50, 50, 50, 50));
+  std::vector<BoardElement> board = {
+      Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 10, 20, 40, 20),
+      Element(0, ElementKind::Track, BoardLayer::Component, 0.3175f, 40, 20, 40, 40),
+      Element(0, ElementKind::Track, BoardLayer::Solder, 0.5f, 10, 30, 40, 45),
+      Element(0, ElementKind::Track, BoardLayer::Silkscreen, 0.25f, 5, 5, 60, 5),
+      Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 50, 50, 50, 50)};
   int x = 10;
   for (std::int32_t kind : {ElementKind::RoundPad, ElementKind::SquarePad, ElementKind::OvalPad,
                             ElementKind::RectPad}) {

@@ -15,7 +15,6 @@ using board_tests::Element;
 using common::Colour;
 using common::DrawMode;
 using common::Rgb;
-using Shape = testing_support::RecordingCanvas::Shape;
 
 constexpr double k600Dpi = 25.4 / 600;
 
@@ -57,45 +56,15 @@ class PrintRoutines : public ::testing::Test {
   testing_support::RecordingCanvas canvas;
 };
 
-TEST_F(PrintRoutines, EachRoutineTakesItsElementsInItsColour) {
-  board.Elements = {Element(0, Track, BoardLayer::Component, 0.635f, 25.4f, 25.4f, 50.8f, 25.4f),
-                    Element(0, Track, BoardLayer::Solder, 0.635f, 25.4f, 50.8f, 50.8f, 50.8f),
-                    Element(0, Circle, BoardLayer::Component, 1.27f, 10, 10),  // no copper shape
-                    Element(0, Circle, BoardLayer::Silkscreen, 2.54f, 50.8f, 50.8f),
-                    Element(0, Deleted, BoardLayer::Component, 1.0f, 1, 1, 2, 2),
-                    Element(0, OvalPad, BoardLayer::Through, 0.9525f, 25.4f, 25.4f, 0, 0, "", 90)};
-  board.Elements[1].Selected = true;  // printed where the table has it
-  PrintComposant(board, At600(), false, font, canvas);
-  PrintSoudure(board, At600(), false, font, canvas);
-  PrintSerig(board, At600(), false, font, canvas);
-  PrintPastilles(board, At600(), false, canvas);
-  ASSERT_EQ(canvas.Drawing.size(), 4u);
-  const auto& component = canvas.Drawing[0];
-  EXPECT_EQ(std::vector<int>({component.X1, component.Y1, component.X2, component.Width}),
-            std::vector<int>({600, 600, 1200, 15}));
-  EXPECT_EQ(canvas.Drawing[1].Y1, 1200);
-  const auto& circle = canvas.Drawing[2];
-  EXPECT_EQ(circle.X2, 60);    // radius 2.54 mm
-  EXPECT_EQ(circle.Width, 4);  // 0.15 mm: 2 screen pixels
-  const auto& oval = canvas.Drawing[3];
-  EXPECT_EQ(oval.X2, 44);      // long half-axis 2r, upright
-  EXPECT_EQ(oval.Aspect, 2.0);
-  EXPECT_EQ(Inks(), (std::vector<Colour>{Rgb(0, 192, 0), Rgb(255, 0, 0), Rgb(128, 128, 0),
-                                         Rgb(255, 0, 0)}));
-  for (const auto& d : canvas.Drawing) EXPECT_EQ(d.Mode, DrawMode::CopyPen);
-}
-
 TEST_F(PrintRoutines, HoleIsRingThenWhiteCentreThenCross) {
   board.Elements = {Element(0, Hole, BoardLayer::Through, 0.9525f, 25.4f, 50.8f)};  // r = 22
   PrintTrous(board, At600(), false, canvas);
   ASSERT_EQ(canvas.Drawing.size(), 4u);
-  const auto& ring = canvas.Drawing[0];
-  const auto& centre = canvas.Drawing[1];
-  const auto& across = canvas.Drawing[2];
-  const auto& down = canvas.Drawing[3];
+  const auto &ring = canvas.Drawing[0], &centre = canvas.Drawing[1], &across = canvas.Drawing[2],
+             &down = canvas.Drawing[3];
   EXPECT_EQ(std::vector<int>({ring.X1, ring.Y1, ring.X2, ring.Width}),
             std::vector<int>({600, 1200, 23, 1}));
-  EXPECT_EQ(centre.What, Shape::Circle);
+  EXPECT_EQ(centre.What, testing_support::RecordingCanvas::Shape::Circle);
   EXPECT_EQ(centre.X2, 21);
   EXPECT_EQ(centre.Mode, DrawMode::PaintWhite);
   // Arms of 1.5 r, over the white centre.
@@ -104,30 +73,7 @@ TEST_F(PrintRoutines, HoleIsRingThenWhiteCentreThenCross) {
   EXPECT_EQ(Inks(), (std::vector<Colour>{Rgb(0, 0, 255), Rgb(255, 255, 255), Rgb(0, 0, 255)}));
 }
 
-TEST_F(PrintRoutines, OnlySolderTextsAreMirrored) {
-  board.Elements = {Element(0, Text, BoardLayer::Component, 2.0f, 25.4f, 25.4f, 0, 0, "F"),
-                    Element(0, Text, BoardLayer::Solder, 2.0f, 25.4f, 25.4f, 0, 0, "F"),
-                    Element(0, Text, BoardLayer::Silkscreen, 2.0f, 25.4f, 25.4f, 0, 0, "F")};
-  auto linesOf = [](const testing_support::RecordingCanvas& page) {
-    std::vector<std::vector<int>> lines;
-    for (const auto& d : page.Lines()) lines.push_back({d.X1, d.Y1, d.X2, d.Y2});
-    return lines;
-  };
-  auto printed = [&](auto routine) {
-    testing_support::RecordingCanvas page;
-    routine(board, At600(), false, font, page);
-    return linesOf(page);
-  };
-  testing_support::RecordingCanvas mirrored;
-  font.DrawText("F", 600, 600, At600().Size(2.0f), 0, 0, true, mirrored, 1.0);
-  const auto component = printed(PrintComposant);
-  ASSERT_FALSE(component.empty());
-  EXPECT_EQ(component, printed(PrintSerig));
-  EXPECT_EQ(printed(PrintSoudure), linesOf(mirrored));
-  EXPECT_NE(component, linesOf(mirrored));
-}
-
-TEST_F(PrintRoutines, PageSuperimposesTheTickedLayersAndBlackIsOnlyBlackAndWhite) {
+TEST_F(PrintRoutines, BlackPageIsOnlyBlackAndWhite) {
   board.Elements = {Element(0, Track, BoardLayer::Component, 0.3f, 10, 10, 20, 10),
                     Element(0, Track, BoardLayer::Solder, 0.3f, 10, 20, 20, 20),
                     Element(0, Text, BoardLayer::Silkscreen, 2.0f, 10, 30, 0, 0, "AB"),
@@ -135,26 +81,11 @@ TEST_F(PrintRoutines, PageSuperimposesTheTickedLayersAndBlackIsOnlyBlackAndWhite
                     Element(0, RectPad, BoardLayer::Through, 0.8f, 40, 40),
                     Element(0, Hole, BoardLayer::Through, 0.4f, 40, 40)};
   common::PrintChoice choice;
-  choice.Component = choice.Solder = true;
-  PrintBoardPage(board, choice, At600(), font, canvas);
-  const Colour pad = Rgb(255, 0, 0), hole = Rgb(0, 0, 255), white = Rgb(255, 255, 255);
-  // Pads, component track, hole; pads and solder track (both red), hole.
-  EXPECT_EQ(Inks(), (std::vector<Colour>{pad, Rgb(0, 192, 0), hole, white, hole, pad, hole,
-                                         white, hole}));
-  EXPECT_EQ(canvas.Drawing.size(), 12u);
-
-  canvas.Drawing.clear();
-  choice = common::PrintChoice{};
-  choice.Drill = true;
-  PrintBoardPage(board, choice, At600(), font, canvas);
-  EXPECT_EQ(Inks(), (std::vector<Colour>{hole, white, hole}));
-
-  canvas.Drawing.clear();
-  choice.Black = choice.Component = choice.Solder = choice.Silkscreen = true;
+  choice.Black = choice.Component = choice.Solder = choice.Silkscreen = choice.Drill = true;
   PrintBoardPage(board, choice, At600(), font, canvas);
   ASSERT_GT(canvas.Drawing.size(), 20u);
   for (const auto& d : canvas.Drawing) {
-    const bool whiteCentre = d.Colour == white && d.Mode == DrawMode::PaintWhite;
+    const bool whiteCentre = d.Colour == Rgb(255, 255, 255) && d.Mode == DrawMode::PaintWhite;
     EXPECT_TRUE(whiteCentre || (d.Colour == 0 && d.Mode != DrawMode::PaintWhite));
   }
 }
