@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -450,7 +451,15 @@ common::PixelRect MainWindow::Picture1OnScreen() const {
 
 void MainWindow::WarpPointer(common::PixelPoint screen) { QCursor::setPos(screen.X, screen.Y); }
 
-void MainWindow::RegisterFileTypes() { common::RegisterFileTypes(common::LytFileTypes(programFolder_)); }
+// The desktop entry shows the program's icon from a file beside the program:
+// it is drawn in code, so it is written there once if it is missing (an
+// installed program's folder may not be writable: then there is no icon).
+void MainWindow::RegisterFileTypes() {
+  const common::FileTypes types = common::LytFileTypes(programFolder_);
+  const QString iconPath = types.ProgramFolder + "/" + types.IconFile;
+  if (!QFileInfo::exists(iconPath)) common::ProgramIconImage(common::Program::Lyt, 256).save(iconPath);
+  common::RegisterFileTypes(types);
+}
 
 int MainWindow::ListIndex(const std::string& control) const {
   auto* combo = findChild<QComboBox*>(Q(control));
