@@ -67,7 +67,10 @@ void DrawingSurface::SetVisibleRect(const QRect& visibleInDrawing) {
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {
-  EndDrawing();  // the painter on the image must be closed before showing it
+  // The painter on the image must be closed before showing it; the canvas
+  // itself stays, as a drawing may be under way (a message box shown while
+  // drawing lets paint events through).
+  if (canvas_) canvas_->Suspend();
   QPainter painter(this);
   painter.fillRect(event->rect(), kDrawingBackground);
   painter.drawImage(origin_, backing_);

@@ -32,6 +32,28 @@ QtCanvas::~QtCanvas() {
 
 bool QtCanvas::Finish() { return painter_.isActive() && painter_.end(); }
 
+// An image canvas may be shown between two drawing calls (a message box
+// opened while drawing runs the event loop): its painter is closed for that
+// and opened again, with the same settings, at the next drawing call.
+void QtCanvas::Suspend() {
+  if (image_ && painter_.isActive()) painter_.end();
+}
+
+QPainter& QtCanvas::Painter() {
+  if (!painter_.isActive() && image_) {
+    painter_.begin(image_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.translate(-origin_);
+    ApplyCompositionMode();
+  }
+  return painter_;
+}
+
+void QtCanvas::ApplyCompositionMode() {
+  painter_.setCompositionMode(mode_ == DrawMode::NotXorPen ? QPainter::RasterOp_NotSourceXorDestination
+                                                           : QPainter::CompositionMode_SourceOver);
+}
+
 QColor QtCanvas::ToQColor(Colour colour) {
   return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
@@ -60,17 +82,17 @@ QPen QtCanvas::PenFor(Colour colour) const {
 }
 
 void QtCanvas::Clear() {
-  painter_.save();
-  painter_.resetTransform();
-  painter_.setCompositionMode(QPainter::CompositionMode_Source);
-  painter_.fillRect(QRect(0, 0, device_.width(), device_.height()), background_);
-  painter_.restore();
+  Painter().save();
+  Painter().resetTransform();
+  Painter().setCompositionMode(QPainter::CompositionMode_Source);
+  Painter().fillRect(QRect(0, 0, device_.width(), device_.height()), background_);
+  Painter().restore();
 }
 
 void QtCanvas::SetPixel(int x, int y, Colour colour) {
   if (!image_) {
     // A device that cannot be read back: one device pixel, drawn.
-    painter_.fillRect(x, y, 1, 1, EffectiveColour(colour));
+    Painter().fillRect(x, y, 1, 1, EffectiveColour(colour));
     return;
   }
   int ix = x - origin_.x();
@@ -87,11 +109,11 @@ void QtCanvas::SetPixel(int x, int y, Colour colour) {
 }
 
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
-  painter_.setPen(PenFor(colour));
+  Painter().setPen(PenFor(colour));
   if (x1 == x2 && y1 == y2)
-    painter_.drawPoint(x1, y1);
+    Painter().drawPoint(x1, y1);
   else
-    painter_.drawLine(x1, y1, x2, y2);
+    Painter().drawLine(x1, y1, x2, y2);
 }
 
 // A filled figure whose outline has the fill colour is painted as one shape:
@@ -100,16 +122,16 @@ void QtCanvas::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
   QRect box(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
   bool filled = fill_ == FillStyle::Solid;
   if (filled && fillColour_ == colour) {
-    painter_.fillRect(box, EffectiveColour(colour));
+    Painter().fillRect(box, EffectiveColour(colour));
     return;
   }
   QPen pen = PenFor(colour);
   pen.setJoinStyle(Qt::MiterJoin);
-  painter_.setPen(pen);
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawRect(box.adjusted(0, 0, -1, -1));
+  Painter().setPen(pen);
+  Painter().setBrush(Qt::NoBrush);
+  Painter().drawRect(box.adjusted(0, 0, -1, -1));
   if (filled && box.width() > 2 && box.height() > 2)
-    painter_.fillRect(box.adjusted(1, 1, -1, -1), EffectiveColour(fillColour_));
+    Painter().fillRect(box.adjusted(1, 1, -1, -1), EffectiveColour(fillColour_));
 }
 
 // A solid ellipse as one span per row: exact, symmetric about the centre
@@ -118,12 +140,12 @@ void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& c
   if (rx < 0.0 || ry < 0.0) return;
   if (!image_) {
     // On paper one shape, reaching as far as the rows below would.
-    painter_.save();
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(colour);
-    painter_.drawEllipse(QPointF(cx + 0.5, cy + 0.5), std::floor(rx + 1e-9) + 0.5,
+    Painter().save();
+    Painter().setPen(Qt::NoPen);
+    Painter().setBrush(colour);
+    Painter().drawEllipse(QPointF(cx + 0.5, cy + 0.5), std::floor(rx + 1e-9) + 0.5,
                          std::floor(ry + 1e-9) + 0.5);
-    painter_.restore();
+    Painter().restore();
     return;
   }
   const double rows = std::floor(ry + 1e-9);
@@ -138,7 +160,7 @@ void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& c
     double left = std::max(cx - half, static_cast<double>(origin_.x()) - 1);
     double right = std::min(cx + half, imageRight);
     if (right < left) continue;
-    painter_.fillRect(static_cast<int>(left), static_cast<int>(cy + dy),
+    Painter().fillRect(static_cast<int>(left), static_cast<int>(cy + dy),
                       static_cast<int>(right - left) + 1, 1, colour);
   }
 }
@@ -156,16 +178,15 @@ void QtCanvas::DrawCircle(int cx, int cy, int radius, Colour colour, double aspe
     return;
   }
   if (filled) FillEllipse(cx, cy, rx - 1.0, ry - 1.0, EffectiveColour(fillColour_));
-  painter_.setPen(PenFor(colour));
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawEllipse(QPointF(cx, cy), rx, ry);
+  Painter().setPen(PenFor(colour));
+  Painter().setBrush(Qt::NoBrush);
+  Painter().drawEllipse(QPointF(cx, cy), rx, ry);
 }
 
 void QtCanvas::SetDrawMode(DrawMode mode) {
   mode_ = mode;
-  painter_.setCompositionMode(mode == DrawMode::NotXorPen
-                                  ? QPainter::RasterOp_NotSourceXorDestination
-                                  : QPainter::CompositionMode_SourceOver);
+  Painter();
+  ApplyCompositionMode();
 }
 
 void QtCanvas::SetLineWidth(int width) { width_ = std::max(1, width); }

@@ -47,9 +47,14 @@ class QtCanvas : public Canvas {
   bool IsActive() const { return painter_.isActive(); }
   // Ends painting: a printer sends its page. False when that failed.
   bool Finish();
+  // Closes the painter of an image canvas so the image can be shown; the
+  // next drawing call opens it again.
+  void Suspend();
 
  private:
   QColor EffectiveColour(Colour colour) const;
+  QPainter& Painter();
+  void ApplyCompositionMode();
   QPen PenFor(Colour colour) const;
   void FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour);
 

@@ -6,9 +6,16 @@
 #include "lyt/core/size_presets.h"
 
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 namespace lyt {
 namespace {
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::u8path(path), error);
+}
 
 const char* const kFileFilter = "Circuit Imprimé (*.Lyt)|*.Lyt|Empreinte (*.Emp)|*.Emp";
 const char* const kPadTools[] = {"OptPastilleR", "OptPastilleC", "OptPastilleOH",
@@ -55,6 +62,11 @@ void BoardEditor::InitDocument() {
   ui_.SetChecked("MnuGrille", viewport_.ShowGrid);
   ui_.SetChecked("MnuRester", viewport_.SnapToGrid);
   FillSizeLists();
+  // Nothing is in hand any more: the selection tool comes back.
+  tool_ = Tool::Select;
+  boxSelecting_ = false;
+  ui_.SelectOption("OptSelect");
+  ui_.SetPointer(common::PointerShape::Arrow);
   // A reset board is edited on the solder side, as the pad colour says.
   layers_.CurrentLayer = BoardLayer::Solder;
   ui_.SelectOption("OptSoudure");
@@ -83,7 +95,14 @@ common::FileDialogSettings BoardEditor::DialogSettings() const {
   return {kFileFilter, programFolder_, std::string()};
 }
 
+// Moves, turns and edits of a held selection live in Pending until the next
+// commit: files and prints must show them too. The selection stays in hand.
+void BoardEditor::WriteBackSelection() {
+  if (board_.PendingActive && !board_.PendingIsNew) CommitPending(board_);
+}
+
 bool BoardEditor::Write() {
+  WriteBackSelection();
   SaveOutcome outcome = SaveDocumentFile(board_, viewport_.GridStepX, viewport_.GridStepY, ui_);
   if (outcome.RefillFootprintList) FillFootprintList();  // it may have been saved into the library
   return outcome.Saved;
@@ -95,7 +114,13 @@ void BoardEditor::Reset() {
 }
 
 void BoardEditor::Read() {
-  ReadDocument(board_, viewport_, ui_);
+  // A file that exists but could not be read whole must not be overwritten
+  // by the part that was read: the document loses its name. A missing file
+  // keeps it, so that a first save creates it.
+  if (!ReadDocument(board_, viewport_, ui_) && FileExists(board_.FileName)) {
+    board_.FileName = UntitledFileName;
+    ui_.SetCaption(board_.CaptionPrefix + board_.FileName);
+  }
   LayOut();  // the file may bring other grid steps, hence another scale
   RedrawBoard();
 }

@@ -169,6 +169,8 @@ class BoardEditor : public common::ShellDocument {
   void PlaceUnderPointer();  // BeginPlacement at the pointer, with its preview
   void DrawBand();
   void ShiftSelectionBox(float dx, float dy);
+  void WriteBackSelection();
+  void UseSelectionTool();  // a held selection's changes into Elements
   bool InSelectionBox(common::MmPoint point) const;
   bool IsPlacingTool() const;
   common::MmPoint Snapped(float x, float y) const;

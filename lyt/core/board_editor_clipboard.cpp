@@ -88,8 +88,18 @@ void BoardEditor::MnuSuppr() {
 
 // The deleted items come back where they were, as a new block in hand that
 // the next click outside it appends.
+// A pasted or restored block is handled by the selection tool. An element
+// floating on another tool's pointer, or a track chain, is let go rather than
+// dropped where it happens to be.
+void BoardEditor::UseSelectionTool() {
+  if (tool_ == Tool::Select) return;
+  board_.TrackInProgress = false;
+  StopTool();
+}
+
 void BoardEditor::MnuAnnuler() {
   if (board_.UndoBuffer.empty()) return;
+  UseSelectionTool();
   ReleaseSelection();
   RedrawBoard();
   // Taken, not copied: a second undo must not bring the same elements back twice.
@@ -106,9 +116,7 @@ void BoardEditor::MnuAnnuler() {
 
 void BoardEditor::MnuColler() {
   if (board_.ClipBuffer.empty()) return;
-  // The pasted block is handled by the selection tool. An element floating on
-  // another tool's pointer is let go rather than dropped where it happens to be.
-  if (tool_ != Tool::Select) StopTool();
+  UseSelectionTool();
   CommitPending(board_);  // a held selection is written back, a held new block appended
   ReleaseSelection();
   RedrawBoard();

@@ -31,6 +31,7 @@ bool SaveExport(const std::string& path, const std::string& text, common::UiPort
 }  // namespace
 
 void BoardEditor::MnuGerber() {
+  WriteBackSelection();
   if (board_.Elements.empty()) {
     ui_.Tell(kNoBoard);
     return;
@@ -47,6 +48,7 @@ void BoardEditor::MnuGerber() {
 }
 
 void BoardEditor::MnuExcellon() {
+  WriteBackSelection();
   const std::optional<std::string> text = ExportDrill(board_.Elements);
   if (!text) {
     ui_.Tell(kNoHoles);

@@ -6,6 +6,7 @@
 namespace lyt {
 
 void BoardEditor::MnuImpression() {
+  WriteBackSelection();
   common::PrintDialogHandlers handlers;
   handlers.Print = [this](const common::PrintChoice& choice) {
     return lyt::PrintBoard(choice, board_, viewport_, font_, ui_);

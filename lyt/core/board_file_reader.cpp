@@ -22,12 +22,18 @@ bool IsDocumentMagic(const std::string& magic) {
 // is as unreadable as text in a number field.
 bool IsUsableStep(float step) { return step > 0.0f; }
 
+constexpr float SmallestFileGridStep = 0.5f;
+constexpr float LargestFileGridStep = 10.0f;
+
 bool ReadGridSteps(std::string_view line, common::Viewport& viewport, common::UiPort& ui) {
   float x = 0.0f;
   float y = 0.0f;
   if (!ReadGridLine(line, x, y) || !IsUsableStep(x) || !IsUsableStep(y)) return false;
-  viewport.GridStepX = x;
-  viewport.GridStepY = y;
+  // Steps outside what the grid dialog allows (a hand-edited file) are
+  // brought back into that range: a very fine step would make every redraw
+  // plot millions of grid dots.
+  viewport.GridStepX = std::clamp(x, SmallestFileGridStep, LargestFileGridStep);
+  viewport.GridStepY = std::clamp(y, SmallestFileGridStep, LargestFileGridStep);
   common::ShowGridStepStatus(viewport, ui);
   return true;
 }

@@ -1,0 +1,86 @@
+// Regression tests for ways an edit could be lost or a document damaged.
+#include "board_test_support.h"
+#include "lyt/core/board_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace lyt;
+
+class BoardEditorSafety : public board_tests::EditorTest {
+ protected:
+  BoardEditorSafety() { editor.Start(""); }
+
+  void DropPad(float x, float y) {
+    Move(x, y);
+    editor.OptPastilleR();
+    Click(x, y);
+    Escape();
+  }
+};
+
+TEST_F(BoardEditorSafety, SavingWritesAMovedSelectionStillInHand) {
+  DropPad(G(10), G(10));
+  Doc().FileName = folder.File("tenu.Lyt");
+  Click(G(10), G(10));
+  Drag(G(10), G(10), G(14), G(10));
+  editor.MnuEnreg();
+  EXPECT_TRUE(Doc().PendingActive) << "the selection stays in hand";
+  Board reread;
+  reread.FileName = Doc().FileName;
+  common::Viewport view{common::LytViewport};
+  ASSERT_TRUE(ReadDocument(reread, view, ui));
+  ASSERT_EQ(reread.Elements.size(), 2u);
+  EXPECT_FLOAT_EQ(reread.Elements[0].X1, G(14));
+}
+
+TEST_F(BoardEditorSafety, APartlyReadFileIsNeverOverwrittenByWhatWasRead) {
+  const std::string path = folder.File("abime.Lyt");
+  const std::string bytes =
+      "\"LYT 3\"\r\n1.27,1.27\r\n0,8,3,0.4,10,10,0,0,\"\",0\r\nabimé\r\n0,8,3,0.4,20,20,0,0,\"\",0\r\n";
+  board_tests::WriteBytes(path, bytes);
+  editor.Start(path);
+  ASSERT_EQ(Doc().Elements.size(), 1u);
+  EXPECT_EQ(editor.FileName(), "Sans Nom");
+  EXPECT_EQ(ui.Caption, " LYT : Sans Nom");
+  Doc().Modified = true;
+  editor.MnuEnreg();  // asks for a name (cancelled) instead of truncating the file
+  EXPECT_EQ(ui.FileDialogs.size(), 1u);
+  EXPECT_EQ(board_tests::ReadBytes(path), bytes);
+}
+
+TEST_F(BoardEditorSafety, UndoDuringATrackChainLetsTheToolGo) {
+  DropPad(G(10), G(10));
+  Click(G(10), G(10));
+  editor.MnuSuppr();
+  Move(G(30), G(30));
+  editor.OptPiste();
+  Click(G(30), G(30));  // a track chain under way
+  editor.MnuAnnuler();
+  EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
+  EXPECT_FALSE(Doc().TrackInProgress);
+  Click(G(50), G(50));  // outside the restored block: it is appended as it was
+  std::vector<BoardElement> live = Live();
+  ASSERT_EQ(live.size(), 2u);
+  EXPECT_EQ(live[0].Kind, ElementKind::RoundPad);
+  EXPECT_FLOAT_EQ(live[0].X1, G(10));
+  EXPECT_FLOAT_EQ(live[0].Size, 0.79375f);
+}
+
+TEST_F(BoardEditorSafety, NewWhilePlacingReturnsToTheSelectionTool) {
+  editor.OptPastilleC();
+  editor.MnuNouveau();
+  EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
+  EXPECT_EQ(ui.Pointer, common::PointerShape::Arrow);
+}
+
+TEST_F(BoardEditorSafety, GridStepsFromAFileStayWithinTheDialogRange) {
+  const std::string path = folder.File("grille.Lyt");
+  board_tests::WriteBytes(path, "\"LYT 3\"\r\n10,0.000001\r\n");
+  editor.Start(path);
+  EXPECT_EQ(editor.View().GridStepX, 10.0f);
+  EXPECT_EQ(editor.View().GridStepY, 0.5f);
+}
+
+}  // namespace
