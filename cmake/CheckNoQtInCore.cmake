@@ -1,7 +1,8 @@
-# Fails when a file under a core/ or export/ folder includes a Qt header.
+# Fails when a file under a core/, export/ or editor/ folder includes a Qt header.
 file(GLOB_RECURSE candidates
      ${ROOT}/*/core/*.h ${ROOT}/*/core/*.cpp
      ${ROOT}/*/export/*.h ${ROOT}/*/export/*.cpp
+     ${ROOT}/*/editor/*.h ${ROOT}/*/editor/*.cpp
      ${ROOT}/*/print/core/*.h ${ROOT}/*/print/core/*.cpp)
 set(offenders "")
 foreach(f ${candidates})

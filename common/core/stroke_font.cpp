@@ -70,8 +70,18 @@ int SchematicTextOffset(double unitsPerMm) {
 
 }  // namespace
 
-StrokeFont::StrokeFont(FontVariant variant, UiPort& ui)
-    : variant_(variant), ui_(ui), glyphs_(BuildGlyphTable(variant)) {}
+StrokeFont::StrokeFont(FontVariant variant) : variant_(variant), glyphs_(BuildGlyphTable(variant)) {}
+
+void StrokeFont::Report(const char* message) const {
+  if (std::find(problems_.begin(), problems_.end(), message) == problems_.end())
+    problems_.emplace_back(message);
+}
+
+std::vector<std::string> StrokeFont::TakeProblems() const {
+  std::vector<std::string> taken;
+  taken.swap(problems_);
+  return taken;
+}
 
 void StrokeFont::DrawText(const std::string& text, int x, int y, int height, Colour colour,
                           int angle, bool mirror, Canvas& canvas, double unitsPerMm) const {
@@ -103,7 +113,7 @@ void StrokeFont::MoveToStart(int x, int y, int angle, double unitsPerMm, Canvas&
       canvas.SetCurrentPoint(x - d, y);
       break;
     default:
-      ui_.Tell(kBadTextAngle);
+      Report(kBadTextAngle);
   }
 }
 
@@ -121,7 +131,7 @@ void StrokeFont::DrawCharacter(char32_t character, int height, int angle, bool m
 void StrokeFont::DrawGlyph(const Glyph& glyph, int height, int angle, bool mirror,
                            Canvas& canvas) const {
   if (!IsQuarterTurn(angle)) {
-    ui_.Tell(kBadAngle);
+    Report(kBadAngle);
     return;
   }
   const Placement at{CellOrigin(angle, canvas.CurrentX(), canvas.CurrentY(), height), height, angle,
@@ -132,7 +142,7 @@ void StrokeFont::DrawGlyph(const Glyph& glyph, int height, int angle, bool mirro
 
 void StrokeFont::AdvanceSpace(int height, int angle, Canvas& canvas) const {
   if (!IsQuarterTurn(angle)) {
-    ui_.Tell(kBadAngle);
+    Report(kBadAngle);
     return;
   }
   // Same advance as a glyph, but only the coordinate along the reading

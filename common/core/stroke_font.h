@@ -6,7 +6,6 @@
 #include "common/core/canvas.h"
 #include "common/core/colour.h"
 #include "common/core/glyph_table.h"
-#include "common/core/ui_port.h"
 
 namespace common {
 
@@ -17,8 +16,8 @@ namespace common {
 // moves, the canvas's current point.
 class StrokeFont {
  public:
-  // Builds the glyph table once; messages about bad angles go to `ui`.
-  StrokeFont(FontVariant variant, UiPort& ui);
+  // Builds the glyph table once.
+  explicit StrokeFont(FontVariant variant);
 
   // Draws a UTF-8 text with its first character cell at (x, y). A mirrored
   // text is the mirror image across the reading direction, in the same cells.
@@ -42,13 +41,20 @@ class StrokeFont {
 
   FontVariant Variant() const { return variant_; }
 
+  // The messages about bad angles met since the last call, each once, in the
+  // order met: whoever runs a redraw, an export or a print tells the user
+  // once per run, not once per character.
+  std::vector<std::string> TakeProblems() const;
+
  private:
   void MoveToStart(int x, int y, int angle, double unitsPerMm, Canvas& canvas) const;
   void DrawCharacter(char32_t character, int height, int angle, bool mirror, Canvas& canvas) const;
 
+  void Report(const char* message) const;
+
   FontVariant variant_;
-  UiPort& ui_;
   std::vector<Glyph> glyphs_;
+  mutable std::vector<std::string> problems_;
 };
 
 }  // namespace common

@@ -3,7 +3,7 @@
 #include "common/core/ui_port.h"
 #include "common/ui/drawing_area.h"
 #include "common/ui/help_window.h"
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include <QMainWindow>
 

@@ -3,7 +3,7 @@
 #include "common/ui/qt_canvas.h"
 #include "lyt/core/board.h"
 #include "lyt/core/board_renderer.h"
-#include "lyt/core/board_test_support.h"
+#include "support/board_test_support.h"
 #include "lyt/core/element_drawers.h"
 #include "support/scripted_ui.h"
 
@@ -53,7 +53,7 @@ class BoardRenderPixelTest : public ::testing::Test {
   common::Viewport viewport{common::LytViewport};
   LayerView layers;
   testing_support::ScriptedUi ui;
-  common::StrokeFont font{common::FontVariant::Lyt, ui};
+  common::StrokeFont font{common::FontVariant::Lyt};
   QImage image;
   const BoardColours& colours = board.Colours;
 };

@@ -3,7 +3,7 @@
 #include "common/ui/qt_canvas.h"
 #include "lyt/core/board.h"
 #include "lyt/core/board_renderer.h"
-#include "lyt/core/board_test_support.h"
+#include "support/board_test_support.h"
 #include "lyt/export/gerber_writer.h"
 #include "lyt/export/gerbv_runner.h"
 #include "support/scripted_ui.h"
@@ -63,7 +63,7 @@ using Ink = std::vector<bool>;
 Ink RenderOurs(const Board& board, std::int32_t layer) {
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   testing_support::ScriptedUi ui;
-  common::StrokeFont font(common::FontVariant::Lyt, ui);
+  common::StrokeFont font(common::FontVariant::Lyt);
   common::Viewport viewport(common::LytViewport);
   viewport.Scale = kDotsPerMm;
   LayerView layers;

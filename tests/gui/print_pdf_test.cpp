@@ -2,7 +2,7 @@
 #include "common/core/viewport.h"
 #include "lyt/core/board.h"
 #include "lyt/core/board_file.h"
-#include "lyt/core/board_test_support.h"
+#include "support/board_test_support.h"
 #include "lyt/print/core/print_command.h"
 #include "lyt/print/page_printer.h"
 #include "support/scripted_ui.h"
@@ -85,7 +85,7 @@ class PrintPdf : public ::testing::Test {
   Board board;
   common::Viewport view{common::LytViewport};
   PdfUi ui;
-  common::StrokeFont font{common::FontVariant::Lyt, ui};
+  common::StrokeFont font{common::FontVariant::Lyt};
 };
 
 // Length along the track: its extent less its width, which the round ends add.

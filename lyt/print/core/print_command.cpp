@@ -57,6 +57,7 @@ bool PrintBoard(const common::PrintChoice& choice, const Board& board,
         PrintBoardPage(board, choice, conversion, font, canvas);
       });
   if (outcome == common::PrintOutcome::Failed) TellPrinterFailure(ui);
+  for (const std::string& problem : font.TakeProblems()) ui.Tell(problem);
   return outcome == common::PrintOutcome::Printed;
 }
 

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "support/recording_canvas.h"
-#include "support/scripted_ui.h"
 
 namespace {
 
@@ -45,10 +44,9 @@ class StrokeFontTest : public ::testing::Test {
   Pen PenAt() const { return {canvas.CurrentX(), canvas.CurrentY()}; }
 
   static constexpr common::Colour kColour = common::Rgb(10, 200, 30);
-  testing_support::ScriptedUi ui;
   testing_support::RecordingCanvas canvas;
-  StrokeFont lyt{FontVariant::Lyt, ui};
-  StrokeFont skt{FontVariant::Skt, ui};
+  StrokeFont lyt{FontVariant::Lyt};
+  StrokeFont skt{FontVariant::Skt};
 };
 
 // Both fonts draw the same glyphs, inside the cell and never as a dot; only
@@ -206,7 +204,8 @@ TEST_F(StrokeFontTest, EmptyTextOnlyMovesThePen) {
     EXPECT_EQ(PenAt(), Pen(100, 50 + d)) << unitsPerMm;
   }
   EXPECT_EQ(canvas.Mode, common::DrawMode::NotXorPen);
-  EXPECT_TRUE(ui.Messages.empty());
+  EXPECT_TRUE(lyt.TakeProblems().empty());
+  EXPECT_TRUE(skt.TakeProblems().empty());
 }
 
 TEST_F(StrokeFontTest, DrawsInCopyModeAndTheTextColour) {
@@ -218,22 +217,21 @@ TEST_F(StrokeFontTest, DrawsInCopyModeAndTheTextColour) {
   }
 }
 
-TEST_F(StrokeFontTest, BadAngleIsReportedPerCharacter) {
-  const std::string perCharacter = "Angle incorrect !";
+// A bad angle draws nothing and is kept once, however many characters meet
+// it, until taken: a long text must not raise one message per character.
+TEST_F(StrokeFontTest, BadAngleIsKeptOnceUntilTaken) {
+  const std::string glyphAngle = "Angle incorrect !";
   for (int angle : {45, -90, 360}) {
     SCOPED_TRACE(angle);
-    ui.Messages.clear();
     EXPECT_TRUE(Draw(lyt, "A B.", angle).empty());
+    EXPECT_TRUE(Draw(lyt, "AAAA", angle).empty());
     EXPECT_EQ(PenAt(), Pen(100, 50));
-    ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>(3, perCharacter));
-    EXPECT_EQ(ui.Messages[0].Icon, common::MessageIcon::None);
-    EXPECT_EQ(ui.Messages[0].Buttons, common::MessageButtons::Ok);
-    ui.Messages.clear();
+    EXPECT_EQ(lyt.TakeProblems(), std::vector<std::string>{glyphAngle});
+    EXPECT_TRUE(lyt.TakeProblems().empty());
     canvas.SetCurrentPoint(7, 8);
     EXPECT_TRUE(Draw(skt, "AB", angle).empty());
     EXPECT_EQ(PenAt(), Pen(7, 8));
-    EXPECT_EQ(ui.MessageTexts(),
-              (std::vector<std::string>{"angle incorrect !", perCharacter, perCharacter}));
+    EXPECT_EQ(skt.TakeProblems(), (std::vector<std::string>{"angle incorrect !", glyphAngle}));
   }
 }
 

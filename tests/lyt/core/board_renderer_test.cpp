@@ -1,4 +1,4 @@
-#include "board_test_support.h"
+#include "support/board_test_support.h"
 #include "lyt/core/board_renderer.h"
 #include "lyt/core/element_drawers.h"
 
@@ -41,7 +41,7 @@ class BoardRenderTest : public ::testing::Test {
   common::Viewport viewport{common::LytViewport};
   LayerView layers;
   testing_support::ScriptedUi ui;
-  common::StrokeFont font{common::FontVariant::Lyt, ui};
+  common::StrokeFont font{common::FontVariant::Lyt};
   testing_support::RecordingCanvas canvas;
   const BoardColours& colours = board.Colours;
 };

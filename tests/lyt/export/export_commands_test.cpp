@@ -1,5 +1,5 @@
 #include "export_test_support.h"
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 #include "lyt/export/drill_writer.h"
 #include "lyt/export/gerber_writer.h"
 #include "support/scripted_ui.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lyt/core/board.h"
-#include "lyt/core/board_test_support.h"
+#include "support/board_test_support.h"
 
 #include <initializer_list>
 #include <string>

@@ -192,7 +192,7 @@ TEST_P(GerberTextMatchesScreenFont, SameSegmentsAsTheScreenFont) {
   const std::string text = "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789()=+-*/,;%!:><\" abc 2.54mm µ&";
   testing_support::ScriptedUi ui;
   testing_support::RecordingCanvas canvas;
-  common::StrokeFont font(common::FontVariant::Lyt, ui);
+  common::StrokeFont font(common::FontVariant::Lyt);
   font.DrawText(text, 120000, 80000, 1000, 0, angle, mirror, canvas, 1000.0);
 
   std::string out;

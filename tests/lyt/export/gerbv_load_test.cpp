@@ -1,6 +1,6 @@
 #include "export_test_support.h"
 #include "gerbv_runner.h"
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "lyt/core/board_editor.h"
-#include "lyt/core/board_test_support.h"
+#include "lyt/editor/board_editor.h"
+#include "support/board_test_support.h"
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "common/core/stroke_font.h"
-#include "lyt/core/board_test_support.h"
+#include "support/board_test_support.h"
 #include "lyt/print/core/board_print.h"
 #include "support/scripted_ui.h"
 
@@ -52,7 +52,7 @@ class PrintRoutines : public ::testing::Test {
   Board board;
   common::Viewport view{common::LytViewport};
   testing_support::ScriptedUi ui;
-  common::StrokeFont font{common::FontVariant::Lyt, ui};
+  common::StrokeFont font{common::FontVariant::Lyt};
   testing_support::RecordingCanvas canvas;
 };
 

@@ -2,7 +2,7 @@
 //
 // Only the active items of a selection are copied or deleted: after shift-click
 // cycling the inactive ones are not part of what the user chose.
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include <algorithm>
 #include <cstddef>

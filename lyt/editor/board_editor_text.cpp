@@ -1,6 +1,6 @@
 // Texts: the text tool, the text dialog's values, "Editer Texte"; and the
 // grid-step dialog.
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include "common/core/grid_step_input.h"
 #include "common/core/number_text.h"

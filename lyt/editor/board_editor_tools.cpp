@@ -1,6 +1,6 @@
 // The drawing-area state machine: tool buttons, element creators, the mouse
 // and the keys.
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include "common/core/status_texts.h"
 #include "lyt/core/element_drawers.h"

@@ -1,6 +1,6 @@
 // Selection with the selection tool: picking at a point or in a band, shift-click
 // cycling, the enabled state of the edit menu and "Information".
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include "common/core/number_text.h"
 

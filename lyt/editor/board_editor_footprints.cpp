@@ -1,5 +1,5 @@
 // The footprint library: the list of footprints and the footprint tool.
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include "lyt/core/board_file.h"
 #include "lyt/core/footprint_library.h"

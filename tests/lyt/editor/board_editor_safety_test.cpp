@@ -1,5 +1,5 @@
 // Regression tests for ways an edit could be lost or a document damaged.
-#include "board_test_support.h"
+#include "support/board_test_support.h"
 #include "lyt/core/board_file.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Gerber and drill files of the board, written beside it.
 #include "common/core/file_io.h"
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 #include "lyt/export/drill_writer.h"
 #include "lyt/export/gerber_writer.h"
 

@@ -1,4 +1,4 @@
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include "common/core/about_text.h"
 #include "common/core/status_texts.h"
@@ -40,7 +40,7 @@ BoardEditor::BoardEditor(common::UiPort& ui, std::string programFolder)
     : ui_(ui),
       programFolder_(std::move(programFolder)),
       viewport_(common::LytViewport),
-      font_(common::FontVariant::Lyt, ui) {}
+      font_(common::FontVariant::Lyt) {}
 
 void BoardEditor::Start(const std::string& commandLine) {
   InitDocument();
@@ -244,6 +244,7 @@ void BoardEditor::RedrawBoard() {
   VisibleArea visible{layout_.Picture2Left(), layout_.Picture2Top(), layout_.Picture1.Width,
                       layout_.Picture1.Height};
   lyt::RedrawBoard(board_, layers_, visible, viewport_, font_, ui_.DrawingArea());
+  for (const std::string& problem : font_.TakeProblems()) ui_.Tell(problem);
 }
 
 }  // namespace lyt

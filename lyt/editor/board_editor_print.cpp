@@ -1,5 +1,5 @@
 // Printing the board: the print dialog's buttons run the print routines.
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include "lyt/print/core/print_command.h"
 

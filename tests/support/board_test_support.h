@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lyt/core/board.h"
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>

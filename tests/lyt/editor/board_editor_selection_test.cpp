@@ -1,4 +1,4 @@
-#include "board_test_support.h"
+#include "support/board_test_support.h"
 
 namespace {
 

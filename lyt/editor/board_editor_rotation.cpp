@@ -1,6 +1,6 @@
 // Rotation and layer change of what is in hand. Both change the copies only;
 // the board takes them at the next commit.
-#include "lyt/core/board_editor.h"
+#include "lyt/editor/board_editor.h"
 
 #include <algorithm>
 
