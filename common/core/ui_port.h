@@ -47,22 +47,13 @@ struct TextDialogAnswer {
   std::string NumberingStart;   // "A Partir de   :"
 };
 
-// What the print dialog FormImpression holds when "Imprimer" is clicked.
-struct PrintChoice {
-  std::string Printer;     // the entry chosen in ComboPrinter
-  bool Black = false;      // OptNoir on (OptCouleur off)
-  bool Component = false;  // CheckComposants
-  bool Solder = false;     // CheckSoudures
-  bool Silkscreen = false; // CheckSerig
-  bool Drill = false;      // CheckPercage
-  std::string Scale;       // TextEchelle, as typed
-};
-
-// The buttons of the print dialog that the core answers. `Print` (CmdImprim)
-// returns true when the page went out, which hides the dialog; a refused
-// choice leaves it open. `Properties` (Command1) gets the chosen printer.
+// The buttons of a print dialog that the core answers: `Print` (CmdImprim)
+// gets what the dialog holds and returns true when the page went out, which
+// hides the dialog; a refused choice leaves it open. `Properties` (Command1)
+// gets the chosen printer. Each program's dialog holds its own choice.
+template <class Choice>
 struct PrintDialogHandlers {
-  std::function<bool(const PrintChoice&)> Print;
+  std::function<bool(const Choice&)> Print;
   std::function<void(const std::string&)> Properties;
 };
 
@@ -85,9 +76,14 @@ enum class PrintOutcome {
 // printer pixel in millimetres.
 using PageDrawer = std::function<void(Canvas&, double, double)>;
 
-// What the core asks of the window: implemented by the Qt main window, and
-// by a scripted fake in the tests. Controls are named as in the window
-// ("MnuCopier", "OptRond"...).
+// Draws a picture for the clipboard: the canvas is `width` by `height` pixels.
+using PictureDrawer = std::function<void(Canvas&)>;
+
+// What the core asks of the window, the part both programs share: implemented
+// by the Qt main window, and by a scripted fake in the tests. Each program
+// adds its own dialogs in an interface derived from this one (virtually, so
+// a window can implement the shared part once). Controls are named as in the
+// window ("MnuCopier", "OptRond"...).
 class UiPort {
  public:
   virtual ~UiPort() = default;
@@ -113,8 +109,6 @@ class UiPort {
   virtual std::string ListText(const std::string& control) const = 0;
   // Selects an option button (the others of its group go off).
   virtual void SelectOption(const std::string& control) = 0;
-  // The colour of the small shape showing the current layer.
-  virtual void SetShapeColour(Colour colour) = 0;
   virtual void Beep() = 0;
 
   // The open or save dialog; nothing when cancelled.
@@ -137,18 +131,14 @@ class UiPort {
   virtual void FocusDrawingArea() = 0;
   // The text dialog, modal; it keeps its settings from one use to the next.
   virtual TextDialogAnswer ShowTextDialog(const TextDialogRequest& request) = 0;
-  // The grid-step dialog, modal, showing the two steps; OK calls `accept`
-  // with the two texts, and the dialog closes only when it returns true.
-  virtual void ShowGridStepDialog(
-      const std::string& stepX, const std::string& stepY,
-      const std::function<bool(const std::string&, const std::string&)>& accept) = 0;
   // Registers the program's file types with the system; failures are ignored.
   virtual void RegisterFileTypes() = 0;
 
-  // The print dialog, modal; made on first use and kept, so its printer,
-  // options, ticks and scale last while the program runs. Its buttons call
-  // the handlers; "Annuler" hides it.
-  virtual void ShowPrintDialog(const PrintDialogHandlers& handlers) = 0;
+  // The program's user guide in its help window.
+  virtual void ShowHelp() = 0;
+  // Puts a picture on the system clipboard: `draw` paints it on a blank
+  // canvas of the given size in pixels.
+  virtual void CopyPictureToClipboard(int width, int height, const PictureDrawer& draw) = 0;
   // The platform's set-up dialog for a printer of the list; false when the
   // printer cannot be opened.
   virtual bool ShowPrinterProperties(const std::string& printer) = 0;

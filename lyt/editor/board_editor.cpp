@@ -36,7 +36,7 @@ LayerSetting SettingOf(int layer) {
 
 }  // namespace
 
-BoardEditor::BoardEditor(common::UiPort& ui, std::string programFolder)
+BoardEditor::BoardEditor(BoardUi& ui, std::string programFolder)
     : ui_(ui),
       programFolder_(std::move(programFolder)),
       viewport_(common::LytViewport),

@@ -2,7 +2,7 @@
 
 #include "common/core/document_shell.h"
 #include "common/core/stroke_font.h"
-#include "common/core/ui_port.h"
+#include "lyt/editor/board_ui.h"
 #include "common/core/viewport.h"
 #include "common/core/window_layout.h"
 #include "lyt/core/board.h"
@@ -28,7 +28,7 @@ struct MouseButtons {
 // UI port. Holds the document, the view and the tool state.
 class BoardEditor : public common::ShellDocument {
  public:
-  BoardEditor(common::UiPort& ui, std::string programFolder);
+  BoardEditor(BoardUi& ui, std::string programFolder);
 
   // Start-up: the document is reset, then the file named on the command line
   // (the arguments joined by spaces) is read, if there is one.
@@ -175,7 +175,7 @@ class BoardEditor : public common::ShellDocument {
   bool IsPlacingTool() const;
   common::MmPoint Snapped(float x, float y) const;
 
-  common::UiPort& ui_;
+  BoardUi& ui_;
   std::string programFolder_;
   Board board_;
   common::Viewport viewport_;

@@ -160,14 +160,14 @@ bool PrintDialog::SelectPrinter(const std::string& printer) {
   return printer_ != nullptr;
 }
 
-void PrintDialog::Run(const common::PrintDialogHandlers& handlers) {
+void PrintDialog::Run(const lyt::PrintDialogHandlers& handlers) {
   handlers_ = handlers;
   exec();
-  handlers_ = common::PrintDialogHandlers{};
+  handlers_ = lyt::PrintDialogHandlers{};
 }
 
-common::PrintChoice PrintDialog::Choice() const {
-  common::PrintChoice choice;
+lyt::PrintChoice PrintDialog::Choice() const {
+  lyt::PrintChoice choice;
   choice.Printer = comboPrinter_->currentText().toStdString();
   choice.Black = optNoir_->isChecked();
   choice.Component = checkComposants_->isChecked();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/core/ui_port.h"
+#include "lyt/print/core/print_choice.h"
 
 #include <QDialog>
 #include <QString>
@@ -30,10 +30,10 @@ class PrintDialog : public QDialog {
 
   // Shows the dialog modally: its buttons call the handlers, until a page is
   // printed or "Annuler" is clicked.
-  void Run(const common::PrintDialogHandlers& handlers);
+  void Run(const lyt::PrintDialogHandlers& handlers);
 
   // What the controls hold now.
-  common::PrintChoice Choice() const;
+  lyt::PrintChoice Choice() const;
 
   // The set-up dialog of a printer of the list (which becomes the current
   // one); false when it cannot be opened.
@@ -65,7 +65,7 @@ class PrintDialog : public QDialog {
   QCheckBox* checkSerig_ = nullptr;
   QCheckBox* checkPercage_ = nullptr;
   QLineEdit* textEchelle_ = nullptr;
-  common::PrintDialogHandlers handlers_;
+  lyt::PrintDialogHandlers handlers_;
   std::unique_ptr<QPrinter> printer_;  // the current printer, with its set-up
   QString pdfPath_;                    // the last PDF file written
 };

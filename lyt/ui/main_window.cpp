@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -173,7 +174,7 @@ QMenu* MainWindow::BuildHelpMenu() {
   menu->setObjectName("MnuExclamation");
   QAction* help = AddItem(menu, "MnuAide", "Aide");
   help->setShortcut(QKeySequence(Qt::Key_F1));
-  connect(help, &QAction::triggered, this, [this] { help_->Show(); });
+  connect(help, &QAction::triggered, this, [this] { ShowHelp(); });
   AddSeparator(menu, "mnusep9");
   AddItem(menu, "MnuAPropos", "A propos...", &BoardEditor::MnuAPropos);
   return menu;
@@ -474,6 +475,17 @@ std::string MainWindow::ListText(const std::string& control) const {
 void MainWindow::PopUpEditMenu() { editMenu_->exec(QCursor::pos()); }
 
 void MainWindow::FocusDrawingArea() { drawingArea_->Surface()->setFocus(); }
+
+void MainWindow::ShowHelp() { help_->Show(); }
+
+void MainWindow::CopyPictureToClipboard(int width, int height, const common::PictureDrawer& draw) {
+  QImage picture(width, height, QImage::Format_RGB32);
+  {
+    common::QtCanvas canvas(picture, QPoint(0, 0), Qt::white, palette().color(QPalette::Highlight));
+    draw(canvas);
+  }
+  QApplication::clipboard()->setImage(picture);
+}
 
 char MainWindow::DecimalSeparator() const { return common::UserDecimalSeparator(); }
 

@@ -21,7 +21,7 @@ namespace lyt {
 // Form1 of the board editor: menus, tool palette, size lists, drawing area
 // and status bar. It forwards every event to the editor and carries out
 // what the editor asks through the UI port.
-class MainWindow : public QMainWindow, public common::UiPort {
+class MainWindow : public QMainWindow, public BoardUi {
   Q_OBJECT
  public:
   explicit MainWindow(const QString& programFolder);
@@ -64,7 +64,9 @@ class MainWindow : public QMainWindow, public common::UiPort {
       const std::string& stepX, const std::string& stepY,
       const std::function<bool(const std::string&, const std::string&)>& accept) override;
   char DecimalSeparator() const override;
-  void ShowPrintDialog(const common::PrintDialogHandlers& handlers) override;
+  void ShowPrintDialog(const lyt::PrintDialogHandlers& handlers) override;
+  void ShowHelp() override;
+  void CopyPictureToClipboard(int width, int height, const common::PictureDrawer& draw) override;
   bool ShowPrinterProperties(const std::string& printer) override;
   common::PrintOutcome PrintPage(const common::PrintJob& job, const common::PageDrawer& draw) override;
 

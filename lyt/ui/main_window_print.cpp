@@ -17,7 +17,7 @@ PrintDialog& FormImpression(QWidget* window) {
 
 }  // namespace
 
-void MainWindow::ShowPrintDialog(const common::PrintDialogHandlers& handlers) {
+void MainWindow::ShowPrintDialog(const lyt::PrintDialogHandlers& handlers) {
   FormImpression(this).Run(handlers);
 }
 

@@ -90,7 +90,7 @@ TEST_F(PrintDialogTest, ControlsFirstStateAndSettingsKeptBetweenShowings) {
     EXPECT_EQ(Child<QGroupBox>(form, "Frame1")->title().toStdString(), " Impression ");
     auto* printers = Child<QComboBox>(form, "ComboPrinter");
     EXPECT_EQ(printers->itemText(printers->count() - 1), lyt::PrintDialog::PdfEntry());
-    const common::PrintChoice first = static_cast<lyt::PrintDialog*>(form)->Choice();
+    const lyt::PrintChoice first = static_cast<lyt::PrintDialog*>(form)->Choice();
     EXPECT_FALSE(first.Black || first.Component || first.Solder || first.Silkscreen || first.Drill);
     EXPECT_EQ(first.Scale, "1.00");
     Child<QRadioButton>(form, "OptNoir")->setChecked(true);
@@ -102,7 +102,7 @@ TEST_F(PrintDialogTest, ControlsFirstStateAndSettingsKeptBetweenShowings) {
   lyt::PrintDialog* first = Form();
   ASSERT_NE(first, nullptr);
   EXPECT_FALSE(first->isVisible());
-  common::PrintChoice kept;
+  lyt::PrintChoice kept;
   WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* form) {
     kept = form->Choice();
     Click(form, "CmdAnnuler");

@@ -3,9 +3,9 @@
 #include "lyt/core/board.h"
 #include "lyt/core/board_file.h"
 #include "support/board_test_support.h"
-#include "lyt/print/core/print_command.h"
+#include "lyt/editor/print_command.h"
 #include "lyt/print/page_printer.h"
-#include "support/scripted_ui.h"
+#include "support/scripted_board_ui.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -26,7 +26,7 @@ using board_tests::Element;
 
 // The print command with its page going to a PDF file through the printer
 // code of the program.
-class PdfUi : public testing_support::ScriptedUi {
+class PdfUi : public testing_support::ScriptedBoardUi {
  public:
   QString Path;
   common::PrintOutcome PrintPage(const common::PrintJob& job,
@@ -48,7 +48,7 @@ class PrintPdf : public ::testing::Test {
 
   // Prints the board as `choice` says and renders the page's top-left
   // `widthMm` x `heightMm` at `dpi`, without antialiasing so colours stay pure.
-  QImage PrintAndRender(const common::PrintChoice& choice, int dpi, double widthMm,
+  QImage PrintAndRender(const lyt::PrintChoice& choice, int dpi, double widthMm,
                         double heightMm) {
     ui.Path = QString::fromStdString(folder.File("page.pdf"));
     if (!PrintBoard(choice, board, view, font, ui)) return QImage();
@@ -72,8 +72,8 @@ class PrintPdf : public ::testing::Test {
   }
 
   // The component side ticked.
-  static common::PrintChoice Choice(bool black, const char* scale = "1") {
-    common::PrintChoice choice;
+  static lyt::PrintChoice Choice(bool black, const char* scale = "1") {
+    lyt::PrintChoice choice;
     choice.Printer = "Fichier PDF";
     choice.Black = black;
     choice.Component = true;
@@ -130,7 +130,7 @@ TEST_F(PrintPdf, HoleCentreIsWhiteOnTheBlackPad) {
 TEST_F(PrintPdf, ExampleBoardInBlackIsBlackAndWhiteOnly) {
   board.FileName = LYTSKT_SOURCE_DIR "/examples/clignotant.Lyt";
   ASSERT_TRUE(ReadDocument(board, view, ui));
-  common::PrintChoice all = Choice(true);
+  lyt::PrintChoice all = Choice(true);
   all.Solder = all.Silkscreen = all.Drill = true;
   const QImage page = PrintAndRender(all, 100, 297, 210);
   ASSERT_FALSE(page.isNull());

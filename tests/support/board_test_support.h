@@ -2,7 +2,7 @@
 
 #include "lyt/core/board.h"
 #include "lyt/editor/board_editor.h"
-#include "support/scripted_ui.h"
+#include "support/scripted_board_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -148,7 +148,7 @@ class EditorTest : public ::testing::Test {
   }
 
   TempFolder folder;
-  testing_support::ScriptedUi ui;
+  testing_support::ScriptedBoardUi ui;
   lyt::BoardEditor editor;
 };
 

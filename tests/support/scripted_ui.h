@@ -13,7 +13,7 @@
 namespace testing_support {
 
 // A UI port that records what the core shows and answers from a script.
-class ScriptedUi : public common::UiPort {
+class ScriptedUi : public virtual common::UiPort {
  public:
   struct Message {
     std::string Text;
@@ -51,23 +51,11 @@ class ScriptedUi : public common::UiPort {
   int Registrations = 0;
   std::map<std::string, std::pair<std::vector<std::string>, int>> Lists;
   std::string Option;
-  common::Colour ShapeColour = 0;
   std::map<std::string, int> ListIndices;  // overrides the index chosen by FillList
   int EditMenuPopUps = 0;
   int DrawingFocus = 0;
   std::vector<common::TextDialogRequest> TextRequests;
   std::deque<common::TextDialogAnswer> TextAnswers;  // empty: cancelled
-  // Each grid-step dialog tries these answers in turn until one is accepted
-  // (or they run out, which is a cancel).
-  std::deque<std::pair<std::string, std::string>> GridStepAnswers;
-  std::vector<std::pair<std::string, std::string>> GridStepShown;
-  // Print dialog: each showing clicks "Propriétés" once per entry of
-  // PropertiesClicks (with that printer chosen), then "Imprimer" with each of
-  // PrintChoices in turn until one prints; running out is "Annuler".
-  int PrintDialogShown = 0;
-  std::deque<std::string> PropertiesClicks;
-  std::deque<common::PrintChoice> PrintChoices;
-  std::vector<bool> PrintResults;             // what each "Imprimer" returned
   bool PrinterOpens = true;                   // for "Propriétés"
   std::vector<std::string> PropertiesShown;   // printers whose set-up was shown
   // Pages: each is drawn on Printer with pixels of PrinterPixelMm (600 dpi)
@@ -147,31 +135,6 @@ class ScriptedUi : public common::UiPort {
     TextAnswers.pop_front();
     return answer;
   }
-  void ShowGridStepDialog(
-      const std::string& stepX, const std::string& stepY,
-      const std::function<bool(const std::string&, const std::string&)>& accept) override {
-    GridStepShown.emplace_back(stepX, stepY);
-    while (!GridStepAnswers.empty()) {
-      auto answer = GridStepAnswers.front();
-      GridStepAnswers.pop_front();
-      if (accept(answer.first, answer.second)) return;
-    }
-  }
-  void SetShapeColour(common::Colour colour) override { ShapeColour = colour; }
-  void ShowPrintDialog(const common::PrintDialogHandlers& handlers) override {
-    ++PrintDialogShown;
-    while (!PropertiesClicks.empty()) {
-      std::string printer = PropertiesClicks.front();
-      PropertiesClicks.pop_front();
-      handlers.Properties(printer);
-    }
-    while (!PrintChoices.empty()) {
-      common::PrintChoice choice = PrintChoices.front();
-      PrintChoices.pop_front();
-      PrintResults.push_back(handlers.Print(choice));
-      if (PrintResults.back()) return;
-    }
-  }
   bool ShowPrinterProperties(const std::string& printer) override {
     PropertiesShown.push_back(printer);
     return PrinterOpens;
@@ -189,6 +152,17 @@ class ScriptedUi : public common::UiPort {
     draw(Printer, PrinterPixelMmX, PrinterPixelMmY);
     if (WhilePrinting) WhilePrinting();
     return outcome;
+  }
+
+  int HelpShown = 0;
+  void ShowHelp() override { ++HelpShown; }
+  // Clipboard pictures: their sizes, and the last one drawn.
+  std::vector<std::pair<int, int>> ClipboardSizes;
+  RecordingCanvas ClipboardPicture;
+  void CopyPictureToClipboard(int width, int height, const common::PictureDrawer& draw) override {
+    ClipboardSizes.emplace_back(width, height);
+    ClipboardPicture.Clear();
+    draw(ClipboardPicture);
   }
 
   std::vector<std::string> MessageTexts() const {

@@ -146,7 +146,7 @@ void PrintTrous(const Board& board, const PrintConversion& conversion, bool blac
     if (element.Kind == ElementKind::Hole) PrintHole(element, ink, conversion, canvas);
 }
 
-void PrintBoardPage(const Board& board, const common::PrintChoice& choice,
+void PrintBoardPage(const Board& board, const lyt::PrintChoice& choice,
                     const PrintConversion& conversion, const common::StrokeFont& font,
                     Canvas& canvas) {
   canvas.SetLineStyle(common::LineStyle::Solid);

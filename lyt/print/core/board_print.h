@@ -3,7 +3,7 @@
 #include "common/core/canvas.h"
 #include "common/core/colour.h"
 #include "common/core/stroke_font.h"
-#include "common/core/ui_port.h"
+#include "lyt/print/core/print_choice.h"
 #include "lyt/core/board.h"
 #include "lyt/print/core/print_conversion.h"
 
@@ -44,7 +44,7 @@ void PrintTrous(const Board& board, const PrintConversion& conversion, bool blac
 // The ticked layers of the print dialog, superimposed on one page: each
 // copper side with its pads and holes, then the silkscreen, then the drill
 // plan.
-void PrintBoardPage(const Board& board, const common::PrintChoice& choice,
+void PrintBoardPage(const Board& board, const lyt::PrintChoice& choice,
                     const PrintConversion& conversion, const common::StrokeFont& font,
                     common::Canvas& canvas);
 

@@ -2,7 +2,7 @@
 #include "lyt/editor/board_editor.h"
 #include "lyt/export/drill_writer.h"
 #include "lyt/export/gerber_writer.h"
-#include "support/scripted_ui.h"
+#include "support/scripted_board_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ class ExportCommandTest : public ::testing::Test {
   }
 
   board_tests::TempFolder folder;
-  testing_support::ScriptedUi ui;
+  testing_support::ScriptedBoardUi ui;
   BoardEditor editor;
 };
 

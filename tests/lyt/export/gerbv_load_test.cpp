@@ -1,7 +1,7 @@
 #include "export_test_support.h"
 #include "gerbv_runner.h"
 #include "lyt/editor/board_editor.h"
-#include "support/scripted_ui.h"
+#include "support/scripted_board_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ class GerbvReadsOurFiles : public ::testing::Test {
 
   // Exports `board` as "<name>.Lyt" through the menu commands.
   void Export(const std::string& name, const std::vector<BoardElement>& board) {
-    testing_support::ScriptedUi ui;
+    testing_support::ScriptedBoardUi ui;
     BoardEditor editor(ui, folder.Path().u8string());
     editor.Start("");
     editor.Document().Elements = board;

@@ -1,6 +1,6 @@
 #include "lyt/editor/board_editor.h"
 #include "support/board_test_support.h"
-#include "support/scripted_ui.h"
+#include "support/scripted_board_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 namespace {
 
 using common::MessageIcon;
-using common::PrintChoice;
+using lyt::PrintChoice;
 using common::PrintOutcome;
 using namespace lyt;
 

@@ -80,7 +80,7 @@ TEST_F(PrintRoutines, BlackPageIsOnlyBlackAndWhite) {
                     Element(0, Circle, BoardLayer::Silkscreen, 1.0f, 30, 30),
                     Element(0, RectPad, BoardLayer::Through, 0.8f, 40, 40),
                     Element(0, Hole, BoardLayer::Through, 0.4f, 40, 40)};
-  common::PrintChoice choice;
+  lyt::PrintChoice choice;
   choice.Black = choice.Component = choice.Solder = choice.Silkscreen = choice.Drill = true;
   PrintBoardPage(board, choice, At600(), font, canvas);
   ASSERT_GT(canvas.Drawing.size(), 20u);

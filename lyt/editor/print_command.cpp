@@ -1,4 +1,4 @@
-#include "lyt/print/core/print_command.h"
+#include "lyt/editor/print_command.h"
 
 #include "common/core/number_text.h"
 #include "lyt/print/core/board_print.h"
@@ -14,7 +14,7 @@ const char* const kFailureTitle = "Echec";
 
 constexpr float MaxPrintScale = 3.0f;
 
-bool AnyLayerTicked(const common::PrintChoice& choice) {
+bool AnyLayerTicked(const lyt::PrintChoice& choice) {
   return choice.Component || choice.Solder || choice.Silkscreen || choice.Drill;
 }
 
@@ -32,7 +32,7 @@ std::optional<float> ReadPrintScale(const std::string& text) {
   return scale;
 }
 
-bool PrintBoard(const common::PrintChoice& choice, const Board& board,
+bool PrintBoard(const lyt::PrintChoice& choice, const Board& board,
                 const common::Viewport& view, const common::StrokeFont& font,
                 common::UiPort& ui) {
   ui.Beep();

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "lyt/editor/board_ui.h"
+#include "support/scripted_ui.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace testing_support {
+
+// The board editor's window: the shared part and the board's own dialogs.
+class ScriptedBoardUi : public ScriptedUi, public lyt::BoardUi {
+ public:
+  common::Colour ShapeColour = 0;
+  // Each grid-step dialog tries these answers in turn until one is accepted
+  // (or they run out, which is a cancel).
+  std::deque<std::pair<std::string, std::string>> GridStepAnswers;
+  std::vector<std::pair<std::string, std::string>> GridStepShown;
+  // Print dialog: each showing clicks "Propriétés" once per entry of
+  // PropertiesClicks (with that printer chosen), then "Imprimer" with each of
+  // PrintChoices in turn until one prints; running out is "Annuler".
+  int PrintDialogShown = 0;
+  std::deque<std::string> PropertiesClicks;
+  std::deque<lyt::PrintChoice> PrintChoices;
+  std::vector<bool> PrintResults;             // what each "Imprimer" returned
+
+  void ShowGridStepDialog(
+      const std::string& stepX, const std::string& stepY,
+      const std::function<bool(const std::string&, const std::string&)>& accept) override {
+    GridStepShown.emplace_back(stepX, stepY);
+    while (!GridStepAnswers.empty()) {
+      auto answer = GridStepAnswers.front();
+      GridStepAnswers.pop_front();
+      if (accept(answer.first, answer.second)) return;
+    }
+  }
+  void SetShapeColour(common::Colour colour) override { ShapeColour = colour; }
+  void ShowPrintDialog(const lyt::PrintDialogHandlers& handlers) override {
+    ++PrintDialogShown;
+    while (!PropertiesClicks.empty()) {
+      std::string printer = PropertiesClicks.front();
+      PropertiesClicks.pop_front();
+      handlers.Properties(printer);
+    }
+    while (!PrintChoices.empty()) {
+      lyt::PrintChoice choice = PrintChoices.front();
+      PrintChoices.pop_front();
+      PrintResults.push_back(handlers.Print(choice));
+      if (PrintResults.back()) return;
+    }
+  }
+};
+
+}  // namespace testing_support
