@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/core/element_tables.h"
+
 #include <cstdint>
 #include <string>
 
@@ -8,7 +10,7 @@ namespace lyt {
 // Element kind codes as stored in the board file. 0 marks a deleted record;
 // 2 and 3 are never produced but are kept when a file holds them.
 namespace ElementKind {
-constexpr std::int32_t Deleted = 0;
+constexpr std::int32_t Deleted = common::DeletedKind;
 constexpr std::int32_t Track = 1;
 constexpr std::int32_t RoundPad = 4;
 constexpr std::int32_t SquarePad = 5;
@@ -16,7 +18,7 @@ constexpr std::int32_t OvalPad = 6;
 constexpr std::int32_t RectPad = 7;
 constexpr std::int32_t Hole = 8;
 constexpr std::int32_t Circle = 9;
-constexpr std::int32_t Text = 10;
+constexpr std::int32_t Text = common::TextKind;
 }  // namespace ElementKind
 
 // Layer codes as stored in the board file.
@@ -27,12 +29,7 @@ constexpr std::int32_t Silkscreen = 2;
 constexpr std::int32_t Through = 3;  // pads and holes: both copper layers
 }  // namespace BoardLayer
 
-// How a pending item follows the pointer.
-namespace PendingMove {
-constexpr std::int32_t FirstPoint = 0;   // only X1,Y1
-constexpr std::int32_t SecondPoint = 1;  // only X2,Y2
-constexpr std::int32_t Whole = 2;        // both points
-}  // namespace PendingMove
+namespace PendingMove = common::PendingMove;
 
 constexpr bool IsPad(std::int32_t kind) {
   return kind >= ElementKind::RoundPad && kind <= ElementKind::RectPad;
@@ -75,5 +72,17 @@ struct PendingItem {
   std::string Text;
   std::int32_t Angle = 0;
 };
+
+// The board's own field, for the shared element-table routines.
+inline void CopyOwnFields(const BoardElement& from, PendingItem& to) { to.Layer = from.Layer; }
+inline void CopyOwnFields(const PendingItem& from, BoardElement& to) { to.Layer = from.Layer; }
+
+// Pads, holes and circles move their centre only; a text moves as a whole;
+// a track moves the points its MoveMode names.
+inline common::MovedPoints PointsMovedBy(const PendingItem& item) {
+  if (IsCentredShape(item.Kind)) return {true, false};
+  if (item.Kind == ElementKind::Text) return {true, true};
+  return common::PointsOfMoveMode(item.MoveMode);
+}
 
 }  // namespace lyt

@@ -114,12 +114,5 @@ void DrawTextBox(int x1, int y1, int x2, int y2, Colour previewColour, Canvas& c
   canvas.DrawBox(x1, y1, x2, y2, previewColour);
 }
 
-void DrawSelectionBand(int x1, int y1, int x2, int y2, Colour previewColour, Canvas& canvas) {
-  SetPen(canvas, DrawMode::NotXorPen, 1);
-  SetNoFill(canvas);
-  canvas.SetLineStyle(LineStyle::Dot);
-  canvas.DrawBox(x1, y1, x2, y2, previewColour);
-  canvas.SetLineStyle(LineStyle::Solid);
-}
 
 }  // namespace lyt

@@ -2,6 +2,7 @@
 
 #include "common/core/canvas.h"
 #include "common/core/colour.h"
+#include "common/core/selection_band.h"
 
 namespace lyt {
 
@@ -44,9 +45,6 @@ void DrawCircle(int x, int y, int r, int lineWidth, common::Colour colour, commo
 void DrawTextBox(int x1, int y1, int x2, int y2, common::Colour previewColour,
                  common::Canvas& canvas);
 
-// The area-selection rectangle: thin, dotted and inverting, so drawing it
-// again erases it. Leaves the line style solid.
-void DrawSelectionBand(int x1, int y1, int x2, int y2, common::Colour previewColour,
-                       common::Canvas& canvas);
+using common::DrawSelectionBand;
 
 }  // namespace lyt

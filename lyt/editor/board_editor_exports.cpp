@@ -32,33 +32,33 @@ bool SaveExport(const std::string& path, const std::string& text, common::UiPort
 
 void BoardEditor::MnuGerber() {
   WriteBackSelection();
-  if (board_.Elements.empty()) {
+  if (document_.Elements.empty()) {
     ui_.Tell(kNoBoard);
     return;
   }
-  if (IsUnnamed(board_)) {
+  if (IsUnnamed(document_)) {
     ui_.Tell(kSaveFirst);
     return;
   }
   for (std::int32_t layer : {BoardLayer::Silkscreen, BoardLayer::Component, BoardLayer::Solder}) {
-    const std::string text = ExportGerberLayer(board_.Elements, layer, ui_);
-    if (!SaveExport(GerberFileName(board_.FileName, layer), text, ui_)) return;
+    const std::string text = ExportGerberLayer(document_.Elements, layer, ui_);
+    if (!SaveExport(GerberFileName(document_.FileName, layer), text, ui_)) return;
   }
   ui_.Tell(kGerberDone);
 }
 
 void BoardEditor::MnuExcellon() {
   WriteBackSelection();
-  const std::optional<std::string> text = ExportDrill(board_.Elements);
+  const std::optional<std::string> text = ExportDrill(document_.Elements);
   if (!text) {
     ui_.Tell(kNoHoles);
     return;
   }
-  if (IsUnnamed(board_)) {
+  if (IsUnnamed(document_)) {
     ui_.Tell(kSaveFirst);
     return;
   }
-  if (!SaveExport(DrillFileName(board_.FileName), *text, ui_)) return;
+  if (!SaveExport(DrillFileName(document_.FileName), *text, ui_)) return;
   ui_.Tell(kDrillDone);
 }
 

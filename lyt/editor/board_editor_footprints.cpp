@@ -21,7 +21,7 @@ void BoardEditor::PrepareFootprint() {
   if (name.empty())  // an empty library: nothing to look for
     ui_.Tell("Fichier d'empreinte Introuvable!", common::MessageIcon::Exclamation);
   else
-    read = ReadFootprint(board_, programFolder_, name, ui_);
+    read = ReadFootprint(document_, programFolder_, name, ui_);
   if (!read) {
     OptSelect();
     return;

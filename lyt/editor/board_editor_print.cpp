@@ -9,12 +9,12 @@ void BoardEditor::MnuImpression() {
   WriteBackSelection();
   lyt::PrintDialogHandlers handlers;
   handlers.Print = [this](const lyt::PrintChoice& choice) {
-    return lyt::PrintBoard(choice, board_, viewport_, font_, ui_);
+    return lyt::PrintBoard(choice, document_, viewport_, font_, ui_);
   };
   handlers.Properties = [this](const std::string& printer) {
     lyt::ShowPrinterProperties(printer, ui_);
   };
-  ui_.ShowPrintDialog(handlers);
+  boardUi_.ShowPrintDialog(handlers);
 }
 
 }  // namespace lyt

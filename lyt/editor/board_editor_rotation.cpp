@@ -23,11 +23,11 @@ void Turn(float& x, float& y, double cx, double cy) {
 
 // Turns the active items a quarter turn about the snapped mean of their points.
 void BoardEditor::MnuRotation() {
-  if (!board_.PendingActive) return;
+  if (!document_.PendingActive) return;
   double sumX = 0.0;
   double sumY = 0.0;
   int points = 0;
-  for (const PendingItem& item : board_.Pending) {
+  for (const PendingItem& item : document_.Pending) {
     if (!item.Active) continue;
     if (HasSecondPoint(item.Kind)) {
       sumX += static_cast<double>(item.X1) + item.X2;
@@ -42,7 +42,7 @@ void BoardEditor::MnuRotation() {
   if (points == 0) return;  // nothing to turn about
   const double cx = viewport_.SnapX(static_cast<float>(sumX / points));
   const double cy = viewport_.SnapY(static_cast<float>(sumY / points));
-  for (PendingItem& item : board_.Pending) {
+  for (PendingItem& item : document_.Pending) {
     if (!item.Active) continue;
     Turn(item.X1, item.Y1, cx, cy);
     // X2,Y2 of a centred shape mean nothing and stay as they are.
@@ -54,7 +54,7 @@ void BoardEditor::MnuRotation() {
     }
   }
   // The box turns with the items, so a click on them still grabs them.
-  MmBox& box = board_.SelectionBox;
+  MmBox& box = document_.SelectionBox;
   float left = box.Left, top = box.Top, right = box.Right, bottom = box.Bottom;
   Turn(left, top, cx, cy);
   Turn(right, bottom, cx, cy);
@@ -65,9 +65,9 @@ void BoardEditor::MnuRotation() {
 // Component and solder swap for copper tracks and texts; silkscreen items and
 // pads stay where they are.
 void BoardEditor::MnuChanger() {
-  if (!board_.PendingActive) return;
+  if (!document_.PendingActive) return;
   ui_.Beep();
-  for (PendingItem& item : board_.Pending) {
+  for (PendingItem& item : document_.Pending) {
     if (!item.Active || !HasSecondPoint(item.Kind)) continue;
     if (item.Layer == BoardLayer::Component)
       item.Layer = BoardLayer::Solder;

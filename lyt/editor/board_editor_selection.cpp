@@ -1,5 +1,5 @@
-// Selection with the selection tool: picking at a point or in a band, shift-click
-// cycling, the enabled state of the edit menu and "Information".
+// What the selection tool picks on a board, the enabled state of the edit
+// menu and "Information".
 #include "lyt/editor/board_editor.h"
 
 #include "common/core/number_text.h"
@@ -104,78 +104,35 @@ std::string InfoText(const PendingItem& item, char separator) {
 
 }  // namespace
 
-void BoardEditor::SelectAtPoint(float x, float y) {
-  board_.PickPoint = Snapped(x, y);
-  pickCorner_ = board_.PickPoint;
-  SelectInBox();
-  if (!board_.PendingActive) return;
-  // Pressing on an element and dragging moves it at once.
-  ui_.SetPointer(common::PointerShape::FourWay);
-  MovePending(x, y, true);
-}
-
-void BoardEditor::SelectInBox() {
+void BoardEditor::SelectInBox(bool shift) {
+  (void)shift;  // a board has no element to take out of its group
   // A pick starts from an empty hand: no flag of an earlier block may remain.
   ReleaseSelection();
-  if (board_.Elements.empty()) return;
+  if (document_.Elements.empty()) return;
   // The horizontal step widens both axes.
   const float half = viewport_.GridStepX / 2;
-  const MmPoint& a = board_.PickPoint;
+  const MmPoint& a = document_.PickPoint;
   const MmPoint& b = pickCorner_;
-  board_.SelectionBox = {std::min(a.X, b.X) - half, std::min(a.Y, b.Y) - half, std::max(a.X, b.X) + half,
+  document_.SelectionBox = {std::min(a.X, b.X) - half, std::min(a.Y, b.Y) - half, std::max(a.X, b.X) + half,
                          std::max(a.Y, b.Y) + half};
-  for (std::size_t i = 0; i < board_.Elements.size(); ++i) {
-    const BoardElement& element = board_.Elements[i];
-    const std::int32_t mode = HitMode(element, board_.SelectionBox);
+  for (std::size_t i = 0; i < document_.Elements.size(); ++i) {
+    const BoardElement& element = document_.Elements[i];
+    const std::int32_t mode = HitMode(element, document_.SelectionBox);
     if (mode == NotHit) continue;
     if (element.Group == 0)
-      AddToPending(board_, static_cast<std::int32_t>(i), mode);
+      AddToPending(document_, static_cast<std::int32_t>(i), mode);
     else
-      SelectGroup(board_, element.Group);  // the whole footprint, once
+      SelectGroup(document_, element.Group);  // the whole footprint, once
   }
   UpdateEditMenus();
   RedrawBoard();
-}
-
-void BoardEditor::CycleSelection() {
-  std::vector<PendingItem>& items = board_.Pending;
-  if (items.empty()) return;
-  const auto count = static_cast<std::int32_t>(items.size());
-  if (cycleIndex_ < 0 || cycleIndex_ > count - 1) cycleIndex_ = 0;
-  // A new block has no element behind it: its Index must not reach the board.
-  const bool marks = !board_.PendingIsNew;
-  auto setActive = [&](PendingItem& item, bool active) {
-    item.Active = active;
-    if (marks && item.Index >= 0 && item.Index < static_cast<std::int32_t>(board_.Elements.size()))
-      board_.Elements[static_cast<std::size_t>(item.Index)].Selected = active;
-  };
-  for (PendingItem& item : items) setActive(item, false);
-  const std::int32_t group = items[static_cast<std::size_t>(cycleIndex_)].Group;
-  if (group != 0) {
-    // A footprint comes as one unit.
-    for (std::int32_t i = 0; i < count; ++i) {
-      PendingItem& item = items[static_cast<std::size_t>(i)];
-      if (item.Group != group) continue;
-      setActive(item, true);
-      cycleIndex_ = i + 1;
-    }
-  } else {
-    setActive(items[static_cast<std::size_t>(cycleIndex_)], true);
-    ++cycleIndex_;
-  }
-  if (cycleIndex_ > count - 1) cycleIndex_ = 0;
-  // A selection is written back at each step; a new block waits for its own
-  // commit, or it would be appended once per click.
-  if (!board_.PendingIsNew) CommitPending(board_);
-  RedrawBoard();
-  UpdateEditMenus();
 }
 
 void BoardEditor::UpdateEditMenus() {
   // The kind of the one active item; none when there are several.
   int active = 0;
   std::int32_t kind = ElementKind::Deleted;
-  for (const PendingItem& item : board_.Pending) {
+  for (const PendingItem& item : document_.Pending) {
     if (!item.Active) continue;
     ++active;
     kind = item.Kind;
@@ -183,14 +140,14 @@ void BoardEditor::UpdateEditMenus() {
   if (active != 1) kind = ElementKind::Deleted;
   ui_.SetEnabled("MnuEditTexte", kind == ElementKind::Text);
   ui_.SetEnabled("MnuInfo", kind != ElementKind::Deleted);
-  if (!board_.PendingActive) return;
+  if (!document_.PendingActive) return;
   for (const char* command : {"MnuCouper", "MnuCopier", "MnuSuppr", "MnuChanger", "MnuRotation"})
     ui_.SetEnabled(command, true);
 }
 
 void BoardEditor::MnuInfo() {
-  if (!board_.PendingActive) return;
-  for (const PendingItem& item : board_.Pending) {
+  if (!document_.PendingActive) return;
+  for (const PendingItem& item : document_.Pending) {
     if (!item.Active) continue;
     const std::string text = InfoText(item, ui_.DecimalSeparator());
     if (!text.empty())

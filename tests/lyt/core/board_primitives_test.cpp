@@ -19,7 +19,7 @@ TEST(BoardInit, ResetsTablesNamesFlagsAndColoursButKeepsTheClipBuffer) {
   board.LastGroup = 9;
   board.FileName = "/tmp/x.Lyt";
   board.PendingActive = board.PendingIsNew = board.Dragging = true;
-  board.TrackInProgress = board.PasteInProgress = true;
+  board.LineInProgress = board.PasteInProgress = true;
   board.PickPoint = MmPoint{7, 8};
   board.Colours.PadColour = board.Colours.ComponentColour;
 
@@ -32,7 +32,7 @@ TEST(BoardInit, ResetsTablesNamesFlagsAndColoursButKeepsTheClipBuffer) {
   EXPECT_EQ(board.FileName, "Sans Nom");
   EXPECT_EQ(board.CaptionPrefix, " LYT : ");
   EXPECT_FALSE(board.PendingActive || board.PendingIsNew || board.Dragging ||
-               board.TrackInProgress || board.PasteInProgress);
+               board.LineInProgress || board.PasteInProgress);
   EXPECT_EQ(std::make_pair(board.PickPoint.X, board.PickPoint.Y), std::make_pair(0.0f, 0.0f));
   EXPECT_EQ(board.Colours.PadColour, common::Rgb(255, 0, 0));
 }

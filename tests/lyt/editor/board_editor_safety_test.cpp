@@ -59,7 +59,7 @@ TEST_F(BoardEditorSafety, UndoDuringATrackChainLetsTheToolGo) {
   Click(G(30), G(30));  // a track chain under way
   editor.MnuAnnuler();
   EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
-  EXPECT_FALSE(Doc().TrackInProgress);
+  EXPECT_FALSE(Doc().LineInProgress);
   Click(G(50), G(50));  // outside the restored block: it is appended as it was
   std::vector<BoardElement> live = Live();
   ASSERT_EQ(live.size(), 2u);

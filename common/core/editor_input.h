@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+namespace common {
+
+enum class MouseButton { Left, Right, Middle };
+// Keys acted on when pressed or released; typed characters go to KeyPress.
+enum class Key { C, Escape, F5, Other };
+
+// Buttons held during a move.
+struct MouseButtons {
+  bool Left = false;
+  bool Right = false;
+};
+
+// What a main window forwards to its editor, whichever program it is: the
+// drawing area's mouse and keys (positions in drawing-area pixels), the
+// window's size and scroll bars, the tool palette and the lists, start-up
+// and closing. Menu commands are the editor's own methods.
+class EditorInput {
+ public:
+  virtual ~EditorInput() = default;
+
+  // The document named on the command line (the arguments joined by spaces)
+  // is read, if there is one.
+  virtual void Start(const std::string& commandLine) = 0;
+  // True when the program may end (Quit, or closing the window).
+  virtual bool MnuQuitter() = 0;
+  virtual void MnuAide() = 0;
+
+  virtual void MouseDown(MouseButton button, bool shift, float x, float y) = 0;
+  virtual void MouseMove(MouseButtons buttons, bool shift, float x, float y) = 0;
+  virtual void MouseUp(MouseButton button, bool shift, float x, float y) = 0;
+  virtual void DoubleClick() = 0;
+  virtual void KeyDown(Key key, bool shift, bool ctrl, bool alt) = 0;
+  virtual void KeyUp(Key key, bool shift, bool ctrl, bool alt) = 0;
+  virtual void KeyPress(char character) = 0;
+
+  virtual void Resized() = 0;
+  virtual void Scrolled(bool horizontal, int value) = 0;
+  virtual void ScrollFocusChanged(bool focused) = 0;
+
+  // A tool button of the palette was clicked, by its control name.
+  virtual void ToolButton(const std::string& control) = 0;
+  // One of the program's lists got the keyboard focus.
+  virtual void ListFocused() = 0;
+};
+
+}  // namespace common
