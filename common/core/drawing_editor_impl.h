@@ -3,6 +3,7 @@
 // The members of DrawingEditor; included by drawing_editor.h only.
 
 #include "common/core/about_text.h"
+#include "common/core/control_names.h"
 #include "common/core/selection_band.h"
 #include "common/core/status_texts.h"
 #include "common/core/text_entry.h"
@@ -42,12 +43,12 @@ void DrawingEditor<D>::InitDocument() {
   ResetDocument();
   viewport_.ResetForNewDocument();
   for (const char* command : settings_.DisabledAtReset) ui_.SetEnabled(command, false);
-  ui_.SetChecked("MnuGrille", viewport_.ShowGrid);
-  ui_.SetChecked("MnuRester", viewport_.SnapToGrid);
+  ui_.SetChecked(control::MnuGrille, viewport_.ShowGrid);
+  ui_.SetChecked(control::MnuRester, viewport_.SnapToGrid);
   // Nothing is in hand any more: the selection tool comes back.
   tool_ = 0;
   boxSelecting_ = false;
-  ui_.SelectOption("OptSelect");
+  ui_.SelectOption(control::OptSelect);
   ui_.SetPointer(PointerShape::Arrow);
   ResetWindowLists();
   ShowGridStepStatus(viewport_, ui_);
@@ -121,14 +122,14 @@ void DrawingEditor<D>::MnuAide() { ui_.ShowHelp(); }
 template <class D>
 void DrawingEditor<D>::MnuGrille() {
   viewport_.ShowGrid = !viewport_.ShowGrid;
-  ui_.SetChecked("MnuGrille", viewport_.ShowGrid);
+  ui_.SetChecked(control::MnuGrille, viewport_.ShowGrid);
   Redraw();
 }
 
 template <class D>
 void DrawingEditor<D>::MnuRester() {
   viewport_.SnapToGrid = !viewport_.SnapToGrid;
-  ui_.SetChecked("MnuRester", viewport_.SnapToGrid);
+  ui_.SetChecked(control::MnuRester, viewport_.SnapToGrid);
 }
 
 template <class D>
@@ -291,7 +292,7 @@ void DrawingEditor<D>::StopTool() {
   Redraw();
   ui_.SetPointer(PointerShape::Arrow);
   tool_ = 0;
-  ui_.SelectOption("OptSelect");
+  ui_.SelectOption(control::OptSelect);
 }
 
 template <class D>

@@ -1,5 +1,7 @@
 #include "lyt/editor/board_editor.h"
 
+#include "lyt/editor/board_controls.h"
+
 #include "common/core/status_texts.h"
 #include "lyt/core/board_file.h"
 #include "lyt/core/size_presets.h"
@@ -7,8 +9,8 @@
 namespace lyt {
 namespace {
 
-const char* const kPadTools[] = {"OptPastilleR", "OptPastilleC", "OptPastilleOH",
-                                 "OptPastilleRect", "OptTrou", "OptEmp"};
+const char* const kPadTools[] = {control::OptPastilleR, control::OptPastilleC, control::OptPastilleOH,
+                                 control::OptPastilleRect, control::OptTrou, control::OptEmp};
 
 struct LayerSetting {
   const char* Button;
@@ -17,9 +19,9 @@ struct LayerSetting {
 
 LayerSetting SettingOf(int layer) {
   switch (layer) {
-    case BoardLayer::Component: return {"OptComposant", " Couche Composants "};
-    case BoardLayer::Silkscreen: return {"OptSerig", " Couche Sérigraphie  "};
-    default: return {"OptSoudure", " Couche Soudures  "};
+    case BoardLayer::Component: return {control::OptComposant, " Couche Composants "};
+    case BoardLayer::Silkscreen: return {control::OptSerig, " Couche Sérigraphie  "};
+    default: return {control::OptSoudure, " Couche Soudures  "};
   }
 }
 
@@ -28,10 +30,10 @@ common::EditorSettings BoardSettings() {
                                   common::LytViewport,
                                   common::FontVariant::Lyt,
                                   "Circuit Imprimé (*.Lyt)|*.Lyt|Empreinte (*.Emp)|*.Emp",
-                                  {"MnuAnnuler", "MnuCouper", "MnuCopier", "MnuColler", "MnuSuppr",
-                                   "MnuChanger", "MnuRotation", "MnuEditTexte", "MnuInfo"},
-                                  {"MnuCouper", "MnuCopier", "MnuSuppr", "MnuChanger", "MnuRotation",
-                                   "MnuEditTexte", "MnuInfo"}};
+                                  {control::MnuAnnuler, control::MnuCouper, control::MnuCopier, control::MnuColler, control::MnuSuppr,
+                                   control::MnuChanger, control::MnuRotation, control::MnuEditTexte, control::MnuInfo},
+                                  {control::MnuCouper, control::MnuCopier, control::MnuSuppr, control::MnuChanger, control::MnuRotation,
+                                   control::MnuEditTexte, control::MnuInfo}};
   return settings;
 }
 
@@ -42,16 +44,16 @@ BoardEditor::BoardEditor(BoardUi& ui, std::string programFolder)
   using common::ClickAction;
   auto id = [](Tool tool) { return static_cast<std::int32_t>(tool); };
   SetTools({
-      {id(Tool::Select), "OptSelect", 0, ClickAction::Select, {}},
-      {id(Tool::Track), "OptPiste", 0, ClickAction::Chain, {}},
-      {id(Tool::RoundPad), "OptPastilleR", 0, ClickAction::FreeCopy, [this] { BuildPad(ElementKind::RoundPad); }},
-      {id(Tool::SquarePad), "OptPastilleC", 0, ClickAction::FreeCopy, [this] { BuildPad(ElementKind::SquarePad); }},
-      {id(Tool::OvalPad), "OptPastilleOH", 0, ClickAction::FreeCopy, [this] { BuildPad(ElementKind::OvalPad); }},
-      {id(Tool::RectPad), "OptPastilleRect", 0, ClickAction::FreeCopy, [this] { BuildPad(ElementKind::RectPad); }},
-      {id(Tool::Hole), "OptTrou", 0, ClickAction::FreeCopy, [this] { BuildHole(); }},
-      {id(Tool::Circle), "OptRond", 0, ClickAction::FreeCopy, [this] { BuildCircle(); }},
-      {id(Tool::Text), "OptTexte", 't', ClickAction::NumberedText, {}},
-      {id(Tool::Footprint), "OptEmp", 0, ClickAction::NewGroup, [this] { PrepareFootprint(); }},
+      {id(Tool::Select), control::OptSelect, 0, ClickAction::Select, {}},
+      {id(Tool::Track), control::OptPiste, 0, ClickAction::Chain, {}},
+      {id(Tool::RoundPad), control::OptPastilleR, 0, ClickAction::FreeCopy, [this] { BuildPad(ElementKind::RoundPad); }},
+      {id(Tool::SquarePad), control::OptPastilleC, 0, ClickAction::FreeCopy, [this] { BuildPad(ElementKind::SquarePad); }},
+      {id(Tool::OvalPad), control::OptPastilleOH, 0, ClickAction::FreeCopy, [this] { BuildPad(ElementKind::OvalPad); }},
+      {id(Tool::RectPad), control::OptPastilleRect, 0, ClickAction::FreeCopy, [this] { BuildPad(ElementKind::RectPad); }},
+      {id(Tool::Hole), control::OptTrou, 0, ClickAction::FreeCopy, [this] { BuildHole(); }},
+      {id(Tool::Circle), control::OptRond, 0, ClickAction::FreeCopy, [this] { BuildCircle(); }},
+      {id(Tool::Text), control::OptTexte, 't', ClickAction::NumberedText, {}},
+      {id(Tool::Footprint), control::OptEmp, 0, ClickAction::NewGroup, [this] { PrepareFootprint(); }},
   });
 }
 
@@ -59,10 +61,10 @@ void BoardEditor::ResetDocument() { lyt::InitDocument(document_); }
 
 // A reset board is edited on the solder side, as the pad colour says.
 void BoardEditor::ResetWindowLists() {
-  ui_.SetEnabled("OptRond", false);
+  ui_.SetEnabled(control::OptRond, false);
   FillSizeLists();
   layers_.CurrentLayer = BoardLayer::Solder;
-  ui_.SelectOption("OptSoudure");
+  ui_.SelectOption(control::OptSoudure);
   boardUi_.SetShapeColour(document_.Colours.PadColour);
   for (const char* tool : kPadTools) ui_.SetEnabled(tool, true);
   ui_.SetStatusText(1, " Couche Soudures ");
@@ -70,9 +72,9 @@ void BoardEditor::ResetWindowLists() {
 }
 
 void BoardEditor::FillSizeLists() {
-  ui_.FillList("ComboPastille", PadSizes().Labels, PadSizes().InitialIndex);
-  ui_.FillList("ComboPiste", TrackSizes().Labels, TrackSizes().InitialIndex);
-  ui_.FillList("ComboTrou", HoleSizes().Labels, HoleSizes().InitialIndex);
+  ui_.FillList(control::ComboPastille, PadSizes().Labels, PadSizes().InitialIndex);
+  ui_.FillList(control::ComboPiste, TrackSizes().Labels, TrackSizes().InitialIndex);
+  ui_.FillList(control::ComboTrou, HoleSizes().Labels, HoleSizes().InitialIndex);
 }
 
 bool BoardEditor::WriteFile() {
@@ -89,7 +91,7 @@ void BoardEditor::ToggleLayerShown(int layer) {
                 : layer == BoardLayer::Solder  ? layers_.ShowSolder
                                                : layers_.ShowSilkscreen;
   shown = !shown;
-  static const char* const menus[] = {"MnuComposant", "MnuSoudure", "MnuSerig"};
+  static const char* const menus[] = {control::MnuComposant, control::MnuSoudure, control::MnuSerig};
   ui_.SetChecked(menus[layer], shown);
   ui_.SetEnabled(SettingOf(layer).Button, shown);
   RedrawBoard();
@@ -108,8 +110,8 @@ void BoardEditor::SelectLayer(int layer) {
   if (layer == BoardLayer::Solder) colours.PadColour = colours.SolderColour;
   boardUi_.SetShapeColour(copper ? colours.PadColour : colours.SilkscreenColour);
   for (const char* tool : kPadTools) ui_.SetEnabled(tool, copper);
-  ui_.SetEnabled("OptTexte", true);
-  ui_.SetEnabled("OptRond", !copper);
+  ui_.SetEnabled(control::OptTexte, true);
+  ui_.SetEnabled(control::OptRond, !copper);
   RedrawBoard();
 }
 

@@ -3,6 +3,7 @@
 #include "common/core/drawing_editor.h"
 #include "lyt/core/board.h"
 #include "lyt/core/board_renderer.h"
+#include "lyt/editor/board_controls.h"
 #include "lyt/editor/board_ui.h"
 
 #include <cstdint>
@@ -47,16 +48,16 @@ class BoardEditor : public common::DrawingEditor<Board> {
   void MnuInfo();
 
   // Tool option buttons.
-  void OptSelect() { ToolButton("OptSelect"); }
-  void OptPiste() { ToolButton("OptPiste"); }
-  void OptPastilleR() { ToolButton("OptPastilleR"); }
-  void OptPastilleC() { ToolButton("OptPastilleC"); }
-  void OptPastilleOH() { ToolButton("OptPastilleOH"); }
-  void OptPastilleRect() { ToolButton("OptPastilleRect"); }
-  void OptTrou() { ToolButton("OptTrou"); }
-  void OptRond() { ToolButton("OptRond"); }
-  void OptTexte() { ToolButton("OptTexte"); }
-  void OptEmp() { ToolButton("OptEmp"); }
+  void OptSelect() { ToolButton(control::OptSelect); }
+  void OptPiste() { ToolButton(control::OptPiste); }
+  void OptPastilleR() { ToolButton(control::OptPastilleR); }
+  void OptPastilleC() { ToolButton(control::OptPastilleC); }
+  void OptPastilleOH() { ToolButton(control::OptPastilleOH); }
+  void OptPastilleRect() { ToolButton(control::OptPastilleRect); }
+  void OptTrou() { ToolButton(control::OptTrou); }
+  void OptRond() { ToolButton(control::OptRond); }
+  void OptTexte() { ToolButton(control::OptTexte); }
+  void OptEmp() { ToolButton(control::OptEmp); }
 
   // Layer option buttons.
   void OptComposant();

@@ -4,6 +4,8 @@
 // cycling the inactive ones are not part of what the user chose.
 #include "lyt/editor/board_editor.h"
 
+#include "lyt/editor/board_controls.h"
+
 #include <cstddef>
 
 namespace lyt {
@@ -16,8 +18,8 @@ void BoardEditor::MnuCopier() {
       document_.SavedBox = document_.SelectionBox;
     }
   }
-  for (const char* command : {"MnuCouper", "MnuCopier", "MnuSuppr"}) ui_.SetEnabled(command, false);
-  ui_.SetEnabled("MnuColler", true);
+  for (const char* command : {control::MnuCouper, control::MnuCopier, control::MnuSuppr}) ui_.SetEnabled(command, false);
+  ui_.SetEnabled(control::MnuColler, true);
 }
 
 void BoardEditor::MnuCouper() {
@@ -45,7 +47,7 @@ void BoardEditor::MnuSuppr() {
   ui_.SetPointer(common::PointerShape::Arrow);
   ReleaseSelection();
   RedrawBoard();
-  if (!document_.UndoBuffer.empty()) ui_.SetEnabled("MnuAnnuler", true);
+  if (!document_.UndoBuffer.empty()) ui_.SetEnabled(control::MnuAnnuler, true);
 }
 
 // The deleted items come back where they were, as a new block in hand that
@@ -64,7 +66,7 @@ void BoardEditor::MnuAnnuler() {
   document_.PendingIsNew = true;
   document_.PendingActive = true;
   DrawPending();
-  ui_.SetEnabled("MnuAnnuler", false);
+  ui_.SetEnabled(control::MnuAnnuler, false);
 }
 
 void BoardEditor::MnuColler() {

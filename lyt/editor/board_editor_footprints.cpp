@@ -1,6 +1,8 @@
 // The footprint library: the list of footprints and the footprint tool.
 #include "lyt/editor/board_editor.h"
 
+#include "lyt/editor/board_controls.h"
+
 #include "lyt/core/board_file.h"
 #include "lyt/core/footprint_library.h"
 
@@ -8,7 +10,7 @@ namespace lyt {
 
 void BoardEditor::FillFootprintList() {
   const std::vector<std::string> names = ListFootprintNames(programFolder_);
-  ui_.FillList("ComboEmp", names, names.empty() ? -1 : 0);
+  ui_.FillList(control::ComboEmp, names, names.empty() ? -1 : 0);
 }
 
 // The chosen footprint goes into Pending and under the pointer, its first
@@ -16,7 +18,7 @@ void BoardEditor::FillFootprintList() {
 // told the user why) the selection tool comes back.
 void BoardEditor::PrepareFootprint() {
   ReleaseSelection();
-  const std::string name = ui_.ListText("ComboEmp");
+  const std::string name = ui_.ListText(control::ComboEmp);
   bool read = false;
   if (name.empty())  // an empty library: nothing to look for
     ui_.Tell("Fichier d'empreinte Introuvable!", common::MessageIcon::Exclamation);

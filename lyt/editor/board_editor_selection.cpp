@@ -2,6 +2,8 @@
 // menu and "Information".
 #include "lyt/editor/board_editor.h"
 
+#include "lyt/editor/board_controls.h"
+
 #include "common/core/number_text.h"
 
 #include <algorithm>
@@ -138,10 +140,10 @@ void BoardEditor::UpdateEditMenus() {
     kind = item.Kind;
   }
   if (active != 1) kind = ElementKind::Deleted;
-  ui_.SetEnabled("MnuEditTexte", kind == ElementKind::Text);
-  ui_.SetEnabled("MnuInfo", kind != ElementKind::Deleted);
+  ui_.SetEnabled(control::MnuEditTexte, kind == ElementKind::Text);
+  ui_.SetEnabled(control::MnuInfo, kind != ElementKind::Deleted);
   if (!document_.PendingActive) return;
-  for (const char* command : {"MnuCouper", "MnuCopier", "MnuSuppr", "MnuChanger", "MnuRotation"})
+  for (const char* command : {control::MnuCouper, control::MnuCopier, control::MnuSuppr, control::MnuChanger, control::MnuRotation})
     ui_.SetEnabled(command, true);
 }
 

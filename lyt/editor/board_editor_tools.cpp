@@ -1,6 +1,8 @@
 // The board's element builders: what each tool puts in hand.
 #include "lyt/editor/board_editor.h"
 
+#include "lyt/editor/board_controls.h"
+
 #include "lyt/core/size_presets.h"
 
 namespace lyt {
@@ -23,7 +25,7 @@ PendingItem NewItemOf(std::int32_t kind, std::int32_t layer, float size) {
 PendingItem BoardEditor::NewItem(std::int32_t tool) {
   if (static_cast<Tool>(tool) == Tool::Track)
     return NewItemOf(ElementKind::Track, layers_.CurrentLayer,
-                     PresetSize(TrackSizes(), ui_.ListIndex("ComboPiste")));
+                     PresetSize(TrackSizes(), ui_.ListIndex(control::ComboPiste)));
   return NewItemOf(ElementKind::Text, layers_.CurrentLayer, 0.0f);
 }
 
@@ -31,8 +33,8 @@ void BoardEditor::BuildPad(std::int32_t kind) {
   ReleaseSelection();
   ui_.SetPointer(common::PointerShape::Cross);
   document_.Pending = {
-      NewItemOf(kind, BoardLayer::Through, PresetSize(PadSizes(), ui_.ListIndex("ComboPastille"))),
-      NewItemOf(ElementKind::Hole, BoardLayer::Through, PresetSize(HoleSizes(), ui_.ListIndex("ComboTrou")))};
+      NewItemOf(kind, BoardLayer::Through, PresetSize(PadSizes(), ui_.ListIndex(control::ComboPastille))),
+      NewItemOf(ElementKind::Hole, BoardLayer::Through, PresetSize(HoleSizes(), ui_.ListIndex(control::ComboTrou)))};
   PlaceUnderPointer();
 }
 
@@ -40,7 +42,7 @@ void BoardEditor::BuildHole() {
   ReleaseSelection();
   ui_.SetPointer(common::PointerShape::Cross);
   document_.Pending = {
-      NewItemOf(ElementKind::Hole, BoardLayer::Through, PresetSize(HoleSizes(), ui_.ListIndex("ComboTrou")))};
+      NewItemOf(ElementKind::Hole, BoardLayer::Through, PresetSize(HoleSizes(), ui_.ListIndex(control::ComboTrou)))};
   PlaceUnderPointer();
 }
 
@@ -49,7 +51,7 @@ void BoardEditor::BuildCircle() {
   ReleaseSelection();
   ui_.SetPointer(common::PointerShape::Cross);
   document_.Pending = {NewItemOf(ElementKind::Circle, BoardLayer::Silkscreen,
-                                 PresetSize(PadSizes(), ui_.ListIndex("ComboPastille")))};
+                                 PresetSize(PadSizes(), ui_.ListIndex(control::ComboPastille)))};
   PlaceUnderPointer();
 }
 

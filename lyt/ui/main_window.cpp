@@ -14,16 +14,16 @@ namespace lyt {
 namespace {
 
 const std::vector<common::PaletteButton> kTools = {
-    {"OptSelect", "Séléction"},
-    {"OptPiste", "Piste"},
-    {"OptPastilleR", "Pastille Ronde"},
-    {"OptPastilleC", "Pastille Carrée"},
-    {"OptPastilleOH", "Pastille Ovale"},
-    {"OptPastilleRect", "Pastille Rectangulaire"},
-    {"OptTrou", "Trou"},
-    {"OptRond", "Cercle (pour Sérigraphie)"},
-    {"OptTexte", "Texte 'T'"},
-    {"OptEmp", "Empreinte"},
+    {control::OptSelect, "Séléction"},
+    {control::OptPiste, "Piste"},
+    {control::OptPastilleR, "Pastille Ronde"},
+    {control::OptPastilleC, "Pastille Carrée"},
+    {control::OptPastilleOH, "Pastille Ovale"},
+    {control::OptPastilleRect, "Pastille Rectangulaire"},
+    {control::OptTrou, "Trou"},
+    {control::OptRond, "Cercle (pour Sérigraphie)"},
+    {control::OptTexte, "Texte 'T'"},
+    {control::OptEmp, "Empreinte"},
 };
 
 constexpr int kButtonSize = 24;
@@ -74,33 +74,33 @@ QMenu* MainWindow::BuildEditMenu() {
   auto* menu = new QMenu(QString::fromUtf8("&Edition"), this);
   SetEditMenu(menu);
   menu->setObjectName("MnuEdit");
-  AddItem(menu, "MnuAnnuler", "&Annuler supprimer", &BoardEditor::MnuAnnuler)->setShortcut(QKeySequence("Ctrl+Z"));
+  AddItem(menu, control::MnuAnnuler, "&Annuler supprimer", &BoardEditor::MnuAnnuler)->setShortcut(QKeySequence("Ctrl+Z"));
   AddMenuSeparator(menu, "mnusep5");
-  AddItem(menu, "MnuCouper", "&Couper", &BoardEditor::MnuCouper)->setShortcut(QKeySequence("Ctrl+X"));
-  AddItem(menu, "MnuCopier", "Co&pier", &BoardEditor::MnuCopier)->setShortcut(QKeySequence("Ctrl+C"));
-  AddItem(menu, "MnuColler", "C&oller", &BoardEditor::MnuColler)->setShortcut(QKeySequence("Ctrl+V"));
-  AddItem(menu, "MnuSuppr", "&Supprimer   ", &BoardEditor::MnuSuppr)->setShortcut(QKeySequence(Qt::Key_Delete));
+  AddItem(menu, control::MnuCouper, "&Couper", &BoardEditor::MnuCouper)->setShortcut(QKeySequence("Ctrl+X"));
+  AddItem(menu, control::MnuCopier, "Co&pier", &BoardEditor::MnuCopier)->setShortcut(QKeySequence("Ctrl+C"));
+  AddItem(menu, control::MnuColler, "C&oller", &BoardEditor::MnuColler)->setShortcut(QKeySequence("Ctrl+V"));
+  AddItem(menu, control::MnuSuppr, "&Supprimer   ", &BoardEditor::MnuSuppr)->setShortcut(QKeySequence(Qt::Key_Delete));
   AddMenuSeparator(menu, "Mnusep6");
-  AddItem(menu, "MnuRotation", "&Rotation", &BoardEditor::MnuRotation);
-  AddItem(menu, "MnuChanger", "Chan&gement de couche", &BoardEditor::MnuChanger);
-  AddItem(menu, "MnuEditTexte", "Editer &Texte", &BoardEditor::MnuEditTexte);
-  AddItem(menu, "MnuInfo", "&Information", &BoardEditor::MnuInfo);
+  AddItem(menu, control::MnuRotation, "&Rotation", &BoardEditor::MnuRotation);
+  AddItem(menu, control::MnuChanger, "Chan&gement de couche", &BoardEditor::MnuChanger);
+  AddItem(menu, control::MnuEditTexte, "Editer &Texte", &BoardEditor::MnuEditTexte);
+  AddItem(menu, control::MnuInfo, "&Information", &BoardEditor::MnuInfo);
   return menu;
 }
 
 QMenu* MainWindow::BuildViewMenu() {
   QMenu* menu = new QMenu(QString::fromUtf8("&Affichage"), this);
   menu->setObjectName("MnuAffich");
-  QAction* grid = AddItem(menu, "MnuGrille", "Grille", &BoardEditor::MnuGrille);
+  QAction* grid = AddItem(menu, control::MnuGrille, "Grille", &BoardEditor::MnuGrille);
   grid->setShortcut(QKeySequence("Ctrl+G"));
-  QAction* stay = AddItem(menu, "MnuRester", "Rester &Sur la Grille", &BoardEditor::MnuRester);
+  QAction* stay = AddItem(menu, control::MnuRester, "Rester &Sur la Grille", &BoardEditor::MnuRester);
   AddItem(menu, "MnuPas", "Pas de la Grille", &BoardEditor::MnuPas);
   AddItem(menu, "MnuRafraichi", "Rafraichissement", &BoardEditor::MnuRafraichi)
       ->setShortcut(QKeySequence(Qt::Key_F5));
   AddMenuSeparator(menu, "MnuSep7");
-  QAction* component = AddItem(menu, "MnuComposant", "Couche Composants", &BoardEditor::MnuComposant);
-  QAction* solder = AddItem(menu, "MnuSoudure", "Couche Soudures", &BoardEditor::MnuSoudure);
-  QAction* silk = AddItem(menu, "MnuSerig", "Couche Sérigraphie", &BoardEditor::MnuSerig);
+  QAction* component = AddItem(menu, control::MnuComposant, "Couche Composants", &BoardEditor::MnuComposant);
+  QAction* solder = AddItem(menu, control::MnuSoudure, "Couche Soudures", &BoardEditor::MnuSoudure);
+  QAction* silk = AddItem(menu, control::MnuSerig, "Couche Sérigraphie", &BoardEditor::MnuSerig);
   AddMenuSeparator(menu, "Mnusep8");
   AddItem(menu, "MnuZoomIn", "Zoom &In", &BoardEditor::MnuZoomIn);
   AddItem(menu, "MnuZoomOut", "Zoom &Out", &BoardEditor::MnuZoomOut);
@@ -136,9 +136,9 @@ void MainWindow::BuildLayerButtons(int toolsHeight) {
   frame1->setGeometry(13, 50 + toolsHeight, kButtonSize, 3 * kButtonSize);
   auto* layers = new QButtonGroup(this);
   const std::pair<common::PaletteButton, void (BoardEditor::*)()> buttons[] = {
-      {{"OptComposant", "Couche Composants"}, &BoardEditor::OptComposant},
-      {{"OptSoudure", "Couche Soudures"}, &BoardEditor::OptSoudure},
-      {{"OptSerig", "Couche Sérigraphie"}, &BoardEditor::OptSerig}};
+      {{control::OptComposant, "Couche Composants"}, &BoardEditor::OptComposant},
+      {{control::OptSoudure, "Couche Soudures"}, &BoardEditor::OptSoudure},
+      {{control::OptSerig, "Couche Sérigraphie"}, &BoardEditor::OptSerig}};
   int index = 0;
   for (const auto& [button, command] : buttons) {
     QToolButton* layer = MakePaletteButton(button, frame1);
@@ -159,10 +159,10 @@ void MainWindow::BuildLists() {
     const char* Name;
     int Width;
   };
-  const Entry entries[] = {{"Taille Pastilles :", "ComboPastille", 90},
-                           {"Taille Pistes :", "ComboPiste", 90},
-                           {"Taille Trous :", "ComboTrou", 80},
-                           {"Empreinte :", "ComboEmp", 160}};
+  const Entry entries[] = {{"Taille Pastilles :", control::ComboPastille, 90},
+                           {"Taille Pistes :", control::ComboPiste, 90},
+                           {"Taille Trous :", control::ComboTrou, 80},
+                           {"Empreinte :", control::ComboEmp, 160}};
   int x = 56;
   for (const Entry& entry : entries) {
     auto* label = new QLabel(QString::fromUtf8(entry.Label), Central());
