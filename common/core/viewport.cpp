@@ -18,10 +18,15 @@ Viewport::Viewport(const ViewportConfig& config)
 
 void Viewport::ResetForNewDocument() {
   Zoom = config_.Zoom;
-  GridStepX = config_.GridStepX;
-  GridStepY = config_.GridStepY;
+  SetGridSteps(config_.GridStepX, config_.GridStepY);
   ShowGrid = true;
   SnapToGrid = true;
+}
+
+void Viewport::SetGridSteps(float stepX, float stepY) {
+  GridStepX = stepX;
+  GridStepY = stepY;
+  Scale = ScaleForZoom();
 }
 
 double Viewport::ScaleForZoom() const { return Zoom / static_cast<double>(GridStepX); }

@@ -37,9 +37,12 @@ class Viewport {
 
   const ViewportConfig& Config() const { return config_; }
 
+  // Every change of the steps goes through here: the scale follows at once,
+  // so that nothing drawn before the next layout uses the old one.
+  void SetGridSteps(float stepX, float stepY);
   // The schematic's single step, stored in both axes' steps.
   float GridStep() const { return GridStepX; }
-  void SetGridStep(float step) { GridStepX = GridStepY = step; }
+  void SetGridStep(float step) { SetGridSteps(step, step); }
 
   // Pixels per mm for the current zoom and step; Scale takes it at every
   // layout of the main window.

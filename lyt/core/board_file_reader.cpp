@@ -32,8 +32,8 @@ bool ReadGridSteps(std::string_view line, common::Viewport& viewport, common::Ui
   // Steps outside what the grid dialog allows (a hand-edited file) are
   // brought back into that range: a very fine step would make every redraw
   // plot millions of grid dots.
-  viewport.GridStepX = std::clamp(x, SmallestFileGridStep, LargestFileGridStep);
-  viewport.GridStepY = std::clamp(y, SmallestFileGridStep, LargestFileGridStep);
+  viewport.SetGridSteps(std::clamp(x, SmallestFileGridStep, LargestFileGridStep),
+                        std::clamp(y, SmallestFileGridStep, LargestFileGridStep));
   common::ShowGridStepStatus(viewport, ui);
   return true;
 }

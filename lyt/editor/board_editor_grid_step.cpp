@@ -18,8 +18,7 @@ void BoardEditor::MnuPas() {
       ui_.Tell("valeur incorrecte");
       return false;
     }
-    viewport_.GridStepY = static_cast<float>(y);
-    viewport_.GridStepX = static_cast<float>(x);
+    viewport_.SetGridSteps(static_cast<float>(x), static_cast<float>(y));
     const int panel = viewport_.Config().GridStepPanel;
     ui_.SetStatusText(panel, "  Pas de la grille Horizontal: " +
                                  common::WriteFileNumber(viewport_.GridStepX) + "mm   ");
