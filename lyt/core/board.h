@@ -2,6 +2,7 @@
 
 #include "common/core/colour.h"
 #include "common/core/geometry.h"
+#include "common/core/untitled_name.h"
 #include "lyt/core/board_element.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace lyt {
 constexpr float BoardWidth = 269.24f;   // mm
 constexpr float BoardHeight = 195.58f;  // mm
 
-constexpr const char* UntitledFileName = "Sans Nom";
+using common::UntitledFileName;
 constexpr const char* BoardCaptionPrefix = " LYT : ";
 
 using common::MmBox;

@@ -103,7 +103,8 @@ void BoardEditor::WriteBackSelection() {
 
 bool BoardEditor::Write() {
   WriteBackSelection();
-  SaveOutcome outcome = SaveDocumentFile(board_, viewport_.GridStepX, viewport_.GridStepY, ui_);
+  SaveOutcome outcome = SaveDocumentFile(board_, viewport_.GridStepX, viewport_.GridStepY);
+  if (outcome.Problem) ui_.Tell(*outcome.Problem);
   if (outcome.RefillFootprintList) FillFootprintList();  // it may have been saved into the library
   return outcome.Saved;
 }
@@ -117,7 +118,10 @@ void BoardEditor::Read() {
   // A file that exists but could not be read whole must not be overwritten
   // by the part that was read: the document loses its name. A missing file
   // keeps it, so that a first save creates it.
-  if (!ReadDocument(board_, viewport_, ui_) && FileExists(board_.FileName)) {
+  const ReadOutcome read = ReadDocument(board_, viewport_);
+  if (read.GridStepsRead) common::ShowGridStepStatus(viewport_, ui_);
+  if (read.Problem) ui_.Tell(*read.Problem);
+  if (!read.Complete() && FileExists(board_.FileName)) {
     board_.FileName = UntitledFileName;
     ui_.SetCaption(board_.CaptionPrefix + board_.FileName);
   }
