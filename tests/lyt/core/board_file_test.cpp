@@ -26,7 +26,8 @@ Board BoardOf(const std::string& fileName, std::vector<BoardElement> elements) {
 }
 
 std::string Describe(const std::optional<common::FileProblem>& problem) {
-  return problem ? problem->Text + " / icon " + std::to_string(static_cast<int>(problem->Icon)) : "none";
+  if (!problem) return "none";
+  return problem->Text + " / icon " + std::to_string(static_cast<int>(problem->Icon));
 }
 
 TEST(BoardFileWrite, MagicByExtensionGridStepsThenLiveElementsInWindows1252) {
@@ -67,7 +68,8 @@ std::vector<ReadCase> ReadCases() {
   const std::string hole = "2,8,3,0.4,5,6,0,0,\"\",0\r\n";
   const std::string pad = "7,4,3,0.8,5,6,0,0,\"\",0\r\n";
   std::vector<ReadCase> cases = {
-      {"\"LYT 3\"\r\n2.54,0.5\r\n" + pad + hole, "lu.Lyt", {}, true, "\"LYT 3\"\r\n2.54,0.5\r\n" + pad + hole, 8},
+      {"\"LYT 3\"\r\n2.54,0.5\r\n" + pad + hole, "lu.Lyt", {}, true,
+       "\"LYT 3\"\r\n2.54,0.5\r\n" + pad + hole, 8},
       {"\"EMP 3\"\r\n1,2\r\n" + hole, "DIL8.Emp", {}, true, "\"EMP 3\"\r\n1,2\r\n" + hole, 3},
       // Hand-edited steps come back into the range of the grid dialog.
       {"\"LYT 3\"\r\n0.1,20\r\n", "lu.Lyt", {}, true, "\"LYT 3\"\r\n0.5,10\r\n", 1},
@@ -75,10 +77,10 @@ std::vector<ReadCase> ReadCases() {
       {"\"LYT 3\"\r\n1,1\r\n2147483647,8,3,0.4,5,6,0,0,\"\",0\r\n", "lu.Lyt", {}, true,
        "\"LYT 3\"\r\n1,1\r\n2147483647,8,3,0.4,5,6,0,0,\"\",0\r\n", 2147483647},
       // Line feeds alone, no final line end, other spellings of numbers.
-      {"\"LYT 3\"\n1,1\n" + hole + " 3 , 1 , 0 , .5 , 1E-05 , -2 , 1.5e2 , 0 , \" t \" , 90 ", "lu.Lyt", {},
-       true, "\"LYT 3\"\r\n1,1\r\n" + hole + "3,1,0,0.5,0.00001,-2,150,0,\" t \",90\r\n", 4},
-      {std::nullopt, "absent.Lyt", common::FileProblem{board_tests::kFileNotFound, MessageIcon::Exclamation},
-       false, untouched, 0}};
+      {"\"LYT 3\"\n1,1\n" + hole + " 3 , 1 , 0 , .5 , 1E-05 , -2 , 1.5e2 , 0 , \" t \" , 90 ", "lu.Lyt",
+       {}, true, "\"LYT 3\"\r\n1,1\r\n" + hole + "3,1,0,0.5,0.00001,-2,150,0,\" t \",90\r\n", 4},
+      {std::nullopt, "absent.Lyt",
+       common::FileProblem{board_tests::kFileNotFound, MessageIcon::Exclamation}, false, untouched, 0}};
   // Another magic or a bad grid line: nothing is read.
   for (const char* bytes : {"\"SKT 1\"\r\n1,1\r\n", "\"lyt 3\"\r\n1,1\r\n", "", "\r\n", "\"LY\"\r\n",
                             "\"LYT 3\",1\r\n1,1\r\n", "\"LYT 3\"\r\n", "\"LYT 3\"\r\n1.27\r\n",
@@ -124,7 +126,8 @@ TEST(BoardFileRoundTrip, EveryFieldComesBackButTheSelectionMark) {
       Element(7, ElementKind::OvalPad, BoardLayer::Through, 0.635f, 3.3333333f, 1e-6f, 0, 0, "", 90),
       Element(7, ElementKind::RectPad, BoardLayer::Through, 0.635f, -1.27f, -0.0001f, 0, 0, "", 270),
       Element(2147483647, ElementKind::Hole, BoardLayer::Through, 0.4f, 123456.7f, 195.58f),
-      Element(-3, ElementKind::Text, BoardLayer::Silkscreen, 2.5f, 1, 2, 30, 5, " R1, \"C2\" é Ω", 180)});
+      Element(-3, ElementKind::Text, BoardLayer::Silkscreen, 2.5f, 1, 2, 30, 5, " R1, \"C2\" é Ω",
+              180)});
   board.Elements[1].Selected = true;
   ASSERT_TRUE(SaveDocumentFile(board, 1.385f, 1.42f).Saved);
   Board read = BoardOf(board.FileName, {});
@@ -136,7 +139,8 @@ TEST(BoardFileRoundTrip, EveryFieldComesBackButTheSelectionMark) {
   board.Elements[1].Selected = false;
   board.Elements[5].Text = " R1, \"C2\" é ?";  // Ω has no place in Windows-1252
   auto fields = [](const BoardElement& e) {
-    return std::make_tuple(e.Group, e.Kind, e.Layer, e.Size, e.X1, e.Y1, e.X2, e.Y2, e.Text, e.Angle, e.Selected);
+    return std::make_tuple(e.Group, e.Kind, e.Layer, e.Size, e.X1, e.Y1, e.X2, e.Y2, e.Text, e.Angle,
+                           e.Selected);
   };
   for (std::size_t i = 0; i < board.Elements.size(); ++i)
     EXPECT_EQ(fields(read.Elements[i]), fields(board.Elements[i])) << i;
@@ -168,7 +172,8 @@ TEST(BoardFileSave, WritesWithFullStopsInAnyLocaleOrKeepsAWriteProtectedFile) {
 
   board.FileName = folder.File("verrou.Lyt");
   board_tests::WriteBytes(board.FileName, "ancien contenu");
-  board_tests::fs::permissions(board_tests::fs::u8path(board.FileName), board_tests::fs::perms::owner_read);
+  board_tests::fs::permissions(board_tests::fs::u8path(board.FileName),
+                               board_tests::fs::perms::owner_read);
   board.Modified = true;
   outcome = SaveDocumentFile(board, 1.27f, 1.27f);
   const common::FileProblem writeProtected{board_tests::kWriteProtected, MessageIcon::Exclamation};

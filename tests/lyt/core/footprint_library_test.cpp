@@ -36,7 +36,8 @@ TEST_F(FootprintLibrary, ListsFootprintFilesByNameSortedIgnoringCase) {
   EXPECT_TRUE(List().empty()) << "nothing but other files";
   // "c.eMp" and "c.emp" both exist on a case-sensitive file system; the
   // reader opens one file for the name, so it is offered once.
-  for (const char* name : {"b.emp", "Zeta.Emp", "A.EMP", "alpha.Emp", "Résistance.Emp", "c.eMp", "c.emp"})
+  for (const char* name :
+       {"b.emp", "Zeta.Emp", "A.EMP", "alpha.Emp", "Résistance.Emp", "c.eMp", "c.emp"})
     Put(name);
   EXPECT_EQ(List(), (Names{"A", "alpha", "b", "c", "Résistance", "Zeta"}));
 }
@@ -54,7 +55,8 @@ TEST_F(FootprintLibrary, ReadItemsMoveAsAWholeWithTheCurrentGroupCounter) {
     EXPECT_EQ(std::make_tuple(item.Index, item.Group, item.MoveMode, item.Active),
               std::make_tuple(0, 6, PendingMove::Whole, true));
   EXPECT_EQ(board.Pending[1].X2, 34.0f);
-  EXPECT_EQ(std::make_pair(board.Pending[2].Text, board.Pending[2].Angle), std::make_pair(std::string("Q"), 90));
+  EXPECT_EQ(std::make_pair(board.Pending[2].Text, board.Pending[2].Angle),
+            std::make_pair(std::string("Q"), 90));
   EXPECT_TRUE(board.Elements.empty());
   EXPECT_EQ(board.LastGroup, 6);
 }
@@ -94,16 +96,20 @@ TEST(FootprintLibraryShipped, PadOneFirstAndEveryPadDrilled) {
     Board board;
     const auto problem = ReadFootprint(board, programFolder, name);
     ASSERT_FALSE(problem) << problem->Text;
-    auto isPad = [](const PendingItem& i) { return i.Kind >= ElementKind::RoundPad && i.Kind <= ElementKind::RectPad; };
+    auto isPad = [](const PendingItem& i) {
+      return i.Kind >= ElementKind::RoundPad && i.Kind <= ElementKind::RectPad;
+    };
     ASSERT_TRUE(isPad(board.Pending.front()));
     Board written;
     written.FileName = name + ".Emp";
     for (const PendingItem& item : board.Pending) {
-      EXPECT_TRUE(!isPad(item) || std::any_of(board.Pending.begin(), board.Pending.end(), [&](const PendingItem& h) {
+      auto drills = [&](const PendingItem& h) {
         return h.Kind == ElementKind::Hole && h.X1 == item.X1 && h.Y1 == item.Y1;
-      })) << item.X1 << "," << item.Y1;
-      written.Elements.push_back(board_tests::Element(0, item.Kind, item.Layer, item.Size, item.X1, item.Y1,
-                                                      item.X2, item.Y2, item.Text, item.Angle));
+      };
+      EXPECT_TRUE(!isPad(item) || std::any_of(board.Pending.begin(), board.Pending.end(), drills))
+          << item.X1 << "," << item.Y1;
+      written.Elements.push_back(board_tests::Element(0, item.Kind, item.Layer, item.Size, item.X1,
+                                                      item.Y1, item.X2, item.Y2, item.Text, item.Angle));
     }
     EXPECT_EQ(WriteDocument(written, 1.27f, 1.27f),
               board_tests::ReadBytes(programFolder + "/empreintes/" + name + ".Emp"));
