@@ -7,10 +7,8 @@ namespace {
 using common::Program;
 using common::TextDialogAnswer;
 
-TEST(TextEntryList, EachProgramSelectsItsOwnDefaultHeight) {
-  EXPECT_EQ(common::TextSizeInitialIndex(Program::Lyt), 1);
-  EXPECT_EQ(common::TextSizeInitialIndex(Program::Skt), 0);
-  // An index the list does not have falls back on the default entry.
+// An index the list does not have falls back on the program's default entry.
+TEST(TextEntryList, UnknownIndexGivesTheDefaultHeight) {
   EXPECT_FLOAT_EQ(common::TextHeightAt(Program::Lyt, -1), 2.0f);
   EXPECT_FLOAT_EQ(common::TextHeightAt(Program::Skt, 10), 1.5f);
 }
