@@ -2,7 +2,6 @@
 #include "lyt/core/board_renderer.h"
 #include "lyt/core/element_drawers.h"
 
-#include <array>
 #include <set>
 
 // The drawing calls of the renderer and the drawers; the stacking order of
@@ -61,33 +60,27 @@ class BoardRenderTest : public ::testing::Test {
 };
 
 TEST_F(BoardRenderTest, HiddenLayersLoseTracksAndTextsButNeverPadsOrHoles) {
-  board.Elements = {Element(0, ElementKind::Track, BoardLayer::Silkscreen, 0.3f, 1, 1, 9, 1),
-                    Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 5, 5),
-                    Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 5, 5),
-                    Element(0, ElementKind::Track, BoardLayer::Solder, 1.0f, 2, 0, 2, 9),
-                    Element(0, ElementKind::Track, BoardLayer::Component, 1.0f, 0, 2, 9, 2)};
-  for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder, BoardLayer::Silkscreen})
+  board.Elements = {Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 5, 5),
+                    Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 5, 5)};
+  for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder, BoardLayer::Silkscreen}) {
+    board.Elements.push_back(Element(0, ElementKind::Track, layer, 1.0f, 1, 2 + layer, 9, 2 + layer));
     board.Elements.push_back(Element(0, ElementKind::Text, layer, 2.0f, 20, 20, 0, 0, "AL"));
-  const std::array<bool, 3> hiddenCases[] = {
-      {true, false, false}, {false, true, false}, {false, false, true}, {true, true, true}};
-  for (const auto& [component, solder, silkscreen] : hiddenCases) {
-    SCOPED_TRACE(::testing::Message() << component << solder << silkscreen);
-    layers.ShowComponent = !component;
-    layers.ShowSolder = !solder;
-    layers.ShowSilkscreen = !silkscreen;
+  }
+  const Colour layerColours[] = {colours.ComponentColour, colours.SolderColour,
+                                 colours.SilkscreenColour};
+  for (int hidden : {1, 2, 4, 7}) {  // one layer menu unchecked at a time, then all three
+    layers.ShowComponent = !(hidden & 1);
+    layers.ShowSolder = !(hidden & 2);
+    layers.ShowSilkscreen = !(hidden & 4);
     Redraw();
     std::multiset<Colour> drawn;
-    for (const auto& d : canvas.Drawing) {
-      drawn.insert(d.Colour);
-      EXPECT_EQ(d.Mode, DrawMode::CopyPen);
-    }
-    const std::pair<Colour, bool> layerHidden[] = {{colours.ComponentColour, component},
-                                                   {colours.SolderColour, solder},
-                                                   {colours.SilkscreenColour, silkscreen}};
-    for (const auto& [colour, hidden] : layerHidden)
-      EXPECT_EQ(drawn.count(colour), hidden ? 0u : 1u + 5u) << "one track and the five strokes of AL";
+    for (const auto& d : canvas.Drawing)
+      drawn.insert(d.Mode == DrawMode::CopyPen ? d.Colour : kPreview);
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(drawn.count(layerColours[i]), (hidden >> i & 1) ? 0u : 1u + 5u)
+          << hidden << ": one track and the five strokes of AL";
     EXPECT_EQ(drawn.count(kPad), 1u);
-    EXPECT_EQ(drawn.count(colours.HoleColour), 3u);
+    EXPECT_EQ(drawn.count(colours.HoleColour), 3u) << "circle and cross";
   }
 }
 
@@ -137,31 +130,26 @@ TEST_F(BoardRenderTest, PendingSizesBelowAPixelAreDrawnOnePixelWide) {
 // Each drawer on a canvas left dotted, wide and filled by earlier drawing:
 // it sets the pen it needs and, when it draws, leaves the fill transparent
 // and the line solid.
-class ElementDrawers : public ::testing::Test {
- protected:
-  Canvas& Soiled() {
+TEST(ElementDrawers, FiguresOfEachKindWhateverTheCanvasStateBefore) {
+  RecordingCanvas canvas;
+  auto Soiled = [&]() -> Canvas& {
     canvas.Clear();
     canvas.SetLineWidth(7);
     canvas.SetLineStyle(common::LineStyle::Dot);
     canvas.SetFillStyle(common::FillStyle::Solid);
-    canvas.SetFillColour(Rgb(9, 9, 9));
     return canvas;
-  }
-  std::string Drawn() const {
+  };
+  auto Drawn = [&] {
     if (!canvas.Drawing.empty()) {
-      EXPECT_EQ(canvas.Fill, common::FillStyle::Transparent);
-      EXPECT_EQ(canvas.Style, common::LineStyle::Solid);
+      EXPECT_EQ(std::make_pair(canvas.Fill, canvas.Style),
+                std::make_pair(common::FillStyle::Transparent, common::LineStyle::Solid));
     }
     return Describe(canvas);
-  }
-  RecordingCanvas canvas;
+  };
   const Colour red = Rgb(255, 0, 0);
   const std::string filledRed = " filled " + std::to_string(red) + "\n";
   const std::string filledHole = " filled " + std::to_string(kHoleFill) + "\n";
   const DrawMode copy = DrawMode::CopyPen;
-};
-
-TEST_F(ElementDrawers, FiguresOfEachKindWhateverTheCanvasStateBefore) {
   DrawRoundPad(50, 40, 6, red, DrawMode::NotXorPen, Soiled());
   EXPECT_EQ(Drawn(), "circle 50 40 6 0 notxor" + filledRed);
   // Oval and rectangular pads lie along their angle; other angles draw nothing.
