@@ -1,9 +1,9 @@
 #include "common/core/document_shell.h"
 
+#include "common/core/untitled_name.h"
+
 namespace common {
 namespace {
-
-constexpr const char* kUntitled = "Sans Nom";
 
 void ShowCaption(const ShellDocument& document, const std::string& name, UiPort& ui) {
   ui.SetCaption(document.CaptionPrefix() + name);
@@ -33,7 +33,8 @@ bool ConfirmSaveChanges(ShellDocument& document, UiPort& ui) {
 
 bool SaveDocument(ShellDocument& document, UiPort& ui) {
   if (document.IsEmpty()) return true;
-  if (document.FileName() == kUntitled && !AskSaveName(document, kUntitled, ui)) return false;
+  if (document.FileName() == UntitledFileName && !AskSaveName(document, UntitledFileName, ui))
+    return false;
   return document.Write();
 }
 

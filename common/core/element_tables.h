@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/geometry.h"
+#include "common/core/untitled_name.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -21,8 +22,6 @@ namespace common {
 //   void CopyOwnFields(const Element&, Item&) and (const Item&, Element&):
 //       the fields only that program has (a board's layer);
 //   MovedPoints PointsMovedBy(const Item&): which points a move shifts.
-
-constexpr const char* UntitledFileName = "Sans Nom";
 
 // Kind 0 marks a deleted record; texts are kind 10 in both programs.
 constexpr std::int32_t DeletedKind = 0;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "common/core/canvas.h"
+#include "common/core/file_problem.h"
 #include "common/core/geometry.h"
+#include "common/core/message_icon.h"
 #include "common/core/window_layout.h"
 
 #include <functional>
@@ -11,8 +13,6 @@
 
 namespace common {
 
-
-enum class MessageIcon { None, Information, Exclamation, Critical };
 enum class MessageButtons { Ok, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 enum class PointerShape { Arrow, Cross, FourWay };
@@ -153,6 +153,8 @@ class UiPort {
   void Tell(const std::string& text, MessageIcon icon = MessageIcon::None) {
     ShowMessage(text, icon, MessageButtons::Ok, std::string());
   }
+  // What a reader or writer could not do.
+  void Tell(const FileProblem& problem) { Tell(problem.Text, problem.Icon); }
 };
 
 }  // namespace common

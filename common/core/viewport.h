@@ -22,6 +22,11 @@ struct ViewportConfig {
 inline constexpr ViewportConfig LytViewport{24, 1.27f, 1.27f, 269.24f, 195.58f, 2.54f, false, 2, 4};
 inline constexpr ViewportConfig SktViewport{12, 1.0f, 1.0f, 285.0f, 195.0f, 2.0f, true, 1, 2};
 
+// The grid steps the user may choose, in mm; a file's steps are brought
+// into this range too.
+inline constexpr float SmallestGridStep = 0.5f;
+inline constexpr float LargestGridStep = 10.0f;
+
 enum class ZoomDirection { In, Out };
 
 // Millimetres to drawing-area pixels and back, the grid and the view state

@@ -3,6 +3,7 @@
 #include "common/core/colour.h"
 #include "common/core/element_tables.h"
 #include "common/core/geometry.h"
+#include "common/core/untitled_name.h"
 #include "lyt/core/board_element.h"
 
 #include <cstdint>

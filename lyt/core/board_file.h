@@ -1,9 +1,10 @@
 #pragma once
 
-#include "common/core/ui_port.h"
+#include "common/core/file_problem.h"
 #include "common/core/viewport.h"
 #include "lyt/core/board.h"
 
+#include <optional>
 #include <string>
 
 namespace lyt {
@@ -21,23 +22,34 @@ std::string WriteDocument(const Board& board, float gridStepX, float gridStepY);
 struct SaveOutcome {
   bool Saved = false;
   bool RefillFootprintList = false;  // a footprint file was saved
+  // A write-protected target; other failures are silent.
+  std::optional<common::FileProblem> Problem;
 };
 
-// Saves the board to FileName through a temporary file. A write-protected
-// target is reported to the user; other failures are silent. Modified is
-// cleared only when the file was written.
-SaveOutcome SaveDocumentFile(Board& board, float gridStepX, float gridStepY, common::UiPort& ui);
+// Saves the board to FileName through a temporary file. Modified is cleared
+// only when the file was written.
+SaveOutcome SaveDocumentFile(Board& board, float gridStepX, float gridStepY);
+
+struct ReadOutcome {
+  // Nothing when the whole file was read.
+  std::optional<common::FileProblem> Problem;
+  // The viewport took the file's grid steps (also when a later line failed):
+  // the status bar must show them.
+  bool GridStepsRead = false;
+
+  bool Complete() const { return !Problem; }
+};
 
 // Reads FileName into a board freshly reset by InitDocument, appending to
-// Elements. A current-version file sets the viewport's grid steps and shows
-// them in the status bar. On an error the user is told and what was read before it stays.
-// True when the whole file was read.
-bool ReadDocument(Board& board, common::Viewport& viewport, common::UiPort& ui);
+// Elements. A current-version file sets the viewport's grid steps. On an
+// error what was read before it stays.
+ReadOutcome ReadDocument(Board& board, common::Viewport& viewport);
 
 // Reads the library footprint `footprintName` (programFolder/empreintes/
 // <name>.Emp) into the empty Pending, every item active, moving as a whole,
-// stamped with LastGroup. Board files are refused. True on success.
-bool ReadFootprint(Board& board, const std::string& programFolder,
-                   const std::string& footprintName, common::UiPort& ui);
+// stamped with LastGroup. Board files are refused. Nothing on success; on a
+// failure the items read before it stay in Pending.
+std::optional<common::FileProblem> ReadFootprint(Board& board, const std::string& programFolder,
+                                                 const std::string& footprintName);
 
 }  // namespace lyt

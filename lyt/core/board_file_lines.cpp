@@ -1,7 +1,6 @@
 #include "lyt/core/board_file_lines.h"
 
 #include "common/core/csv_fields.h"
-#include "common/core/file_io.h"
 #include "common/core/number_text.h"
 #include "common/core/text_encoding.h"
 
@@ -97,21 +96,6 @@ bool ReadElementLines(const std::vector<std::string_view>& lines, std::size_t fi
     take(element);
   }
   return true;
-}
-
-bool LoadDocumentText(const std::string& path, std::string& contents, common::UiPort& ui,
-                      const char* notFoundMessage, const char* unreadableMessage) {
-  switch (common::LoadFile(path, contents)) {
-    case common::LoadResult::Ok:
-      return true;
-    case common::LoadResult::NotFound:
-      ui.Tell(notFoundMessage, common::MessageIcon::Exclamation);
-      return false;
-    case common::LoadResult::Failed:
-      break;
-  }
-  ui.Tell(unreadableMessage, common::MessageIcon::Critical);
-  return false;
 }
 
 }  // namespace lyt

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/core/ui_port.h"
 #include "lyt/core/board_element.h"
 
 #include <functional>
@@ -34,10 +33,5 @@ bool HasGridLine(std::string_view magic);
 // the first line that is not one and returns false.
 bool ReadElementLines(const std::vector<std::string_view>& lines, std::size_t first,
                       const std::function<void(const BoardElement&)>& take);
-
-// Reads a whole document file; a missing or unreadable one is reported with
-// the reader's own message. True when the text was read.
-bool LoadDocumentText(const std::string& path, std::string& contents, common::UiPort& ui,
-                      const char* notFoundMessage, const char* unreadableMessage);
 
 }  // namespace lyt

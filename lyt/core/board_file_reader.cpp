@@ -1,7 +1,4 @@
 #include "common/core/csv_fields.h"
-#include "common/core/file_io.h"
-#include "common/core/number_text.h"
-#include "common/core/status_texts.h"
 #include "lyt/core/board_file.h"
 #include "lyt/core/board_file_lines.h"
 
@@ -9,9 +6,6 @@
 
 namespace lyt {
 namespace {
-
-const char* const NotFoundMessage = "Fichier Introuvable!";
-const char* const WrongTypeMessage = "Type de Fichier incorrect,\r\nlecture impossible !";
 
 bool IsDocumentMagic(const std::string& magic) {
   const std::string prefix = magic.substr(0, 3);
@@ -22,32 +16,29 @@ bool IsDocumentMagic(const std::string& magic) {
 // is as unreadable as text in a number field.
 bool IsUsableStep(float step) { return step > 0.0f; }
 
-constexpr float SmallestFileGridStep = 0.5f;
-constexpr float LargestFileGridStep = 10.0f;
-
-bool ReadGridSteps(std::string_view line, common::Viewport& viewport, common::UiPort& ui) {
+bool ReadGridSteps(std::string_view line, common::Viewport& viewport) {
   float x = 0.0f;
   float y = 0.0f;
   if (!ReadGridLine(line, x, y) || !IsUsableStep(x) || !IsUsableStep(y)) return false;
   // Steps outside what the grid dialog allows (a hand-edited file) are
   // brought back into that range: a very fine step would make every redraw
   // plot millions of grid dots.
-  viewport.SetGridSteps(std::clamp(x, SmallestFileGridStep, LargestFileGridStep),
-                        std::clamp(y, SmallestFileGridStep, LargestFileGridStep));
-  common::ShowGridStepStatus(viewport, ui);
+  viewport.SetGridSteps(std::clamp(x, common::SmallestGridStep, common::LargestGridStep),
+                        std::clamp(y, common::SmallestGridStep, common::LargestGridStep));
   return true;
 }
 
 // The part of the reading that can fail on the file's contents; LastGroup
 // ends as the largest group read, whether or not every line was read.
 bool ReadContents(std::string_view contents, Board& board, common::Viewport& viewport,
-                  common::UiPort& ui) {
+                  bool& gridStepsRead) {
   const std::vector<std::string_view> lines = common::SplitLines(contents);
   std::string magic;
   if (lines.empty() || !ReadMagicLine(lines[0], magic) || !IsDocumentMagic(magic)) return false;
   std::size_t first = 1;
   if (HasGridLine(magic)) {
-    if (lines.size() < 2 || !ReadGridSteps(lines[1], viewport, ui)) return false;
+    if (lines.size() < 2 || !ReadGridSteps(lines[1], viewport)) return false;
+    gridStepsRead = true;
     first = 2;
   }
   board.LastGroup = 0;
@@ -59,15 +50,18 @@ bool ReadContents(std::string_view contents, Board& board, common::Viewport& vie
 
 }  // namespace
 
-bool ReadDocument(Board& board, common::Viewport& viewport, common::UiPort& ui) {
+ReadOutcome ReadDocument(Board& board, common::Viewport& viewport) {
+  ReadOutcome outcome;
   std::string contents;
-  if (!LoadDocumentText(board.FileName, contents, ui, NotFoundMessage, WrongTypeMessage)) return false;
-  if (!ReadContents(contents, board, viewport, ui)) {
-    ui.Tell(WrongTypeMessage, common::MessageIcon::Critical);
-    return false;
+  outcome.Problem = common::LoadDocumentText(board.FileName, contents, common::FileNotFoundText,
+                                             common::WrongFileTypeText);
+  if (outcome.Problem) return outcome;
+  if (!ReadContents(contents, board, viewport, outcome.GridStepsRead)) {
+    outcome.Problem = common::UnreadableFile(common::WrongFileTypeText);
+    return outcome;
   }
   board.LastGroup = NextGroup(board.LastGroup);
-  return true;
+  return outcome;
 }
 
 }  // namespace lyt

@@ -7,9 +7,6 @@
 namespace lyt {
 namespace {
 
-const char* const WriteProtectedMessage =
-    "Disquette protégée en écriture, \r\nEnregistrement impossible !";
-
 std::string LastThreeUpper(const std::string& fileName) {
   std::string tail = fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : fileName;
   for (char& c : tail) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -32,19 +29,12 @@ std::string WriteDocument(const Board& board, float gridStepX, float gridStepY) 
   return text;
 }
 
-SaveOutcome SaveDocumentFile(Board& board, float gridStepX, float gridStepY, common::UiPort& ui) {
+SaveOutcome SaveDocumentFile(Board& board, float gridStepX, float gridStepY) {
   const std::string bytes = WriteDocument(board, gridStepX, gridStepY);
-  switch (common::SaveFileAtomically(board.FileName, bytes)) {
-    case common::SaveResult::Ok:
-      board.Modified = false;
-      return SaveOutcome{true, IsFootprintFileName(board.FileName)};
-    case common::SaveResult::PermissionDenied:
-      ui.Tell(WriteProtectedMessage, common::MessageIcon::Exclamation);
-      return SaveOutcome{};
-    case common::SaveResult::Failed:
-      break;
-  }
-  return SaveOutcome{};
+  const common::SaveResult result = common::SaveFileAtomically(board.FileName, bytes);
+  if (result != common::SaveResult::Ok) return SaveOutcome{false, false, common::SaveProblem(result)};
+  board.Modified = false;
+  return SaveOutcome{true, IsFootprintFileName(board.FileName), std::nullopt};
 }
 
 }  // namespace lyt

@@ -1,5 +1,4 @@
 #include "common/core/csv_fields.h"
-#include "common/core/file_io.h"
 #include "lyt/core/board_file.h"
 #include "lyt/core/board_file_lines.h"
 
@@ -11,8 +10,8 @@ namespace lyt {
 namespace fs = std::filesystem;
 namespace {
 
-const char* const NotFoundMessage = "Fichier d'empreinte Introuvable!";
-const char* const WrongTypeMessage = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
+const char* const NotFoundText = "Fichier d'empreinte Introuvable!";
+const char* const WrongTypeText = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
 
 bool IsFootprintExtension(const fs::path& extension) {
   std::string text = extension.u8string();
@@ -56,16 +55,14 @@ bool ReadFootprintContents(std::string_view contents, Board& board) {
 
 }  // namespace
 
-bool ReadFootprint(Board& board, const std::string& programFolder, const std::string& footprintName,
-                   common::UiPort& ui) {
+std::optional<common::FileProblem> ReadFootprint(Board& board, const std::string& programFolder,
+                                                 const std::string& footprintName) {
   std::string contents;
   const std::string path = FootprintPath(programFolder, footprintName).u8string();
-  if (!LoadDocumentText(path, contents, ui, NotFoundMessage, WrongTypeMessage)) return false;
-  if (!ReadFootprintContents(contents, board)) {
-    ui.Tell(WrongTypeMessage, common::MessageIcon::Critical);
-    return false;
-  }
-  return true;
+  if (auto problem = common::LoadDocumentText(path, contents, NotFoundText, WrongTypeText))
+    return problem;
+  if (!ReadFootprintContents(contents, board)) return common::UnreadableFile(WrongTypeText);
+  return std::nullopt;
 }
 
 }  // namespace lyt

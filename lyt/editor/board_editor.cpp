@@ -78,12 +78,20 @@ void BoardEditor::FillSizeLists() {
 }
 
 bool BoardEditor::WriteFile() {
-  SaveOutcome outcome = SaveDocumentFile(document_, viewport_.GridStepX, viewport_.GridStepY, ui_);
+  SaveOutcome outcome = SaveDocumentFile(document_, viewport_.GridStepX, viewport_.GridStepY);
+  if (outcome.Problem) ui_.Tell(*outcome.Problem);
   if (outcome.RefillFootprintList) FillFootprintList();  // it may have been saved into the library
   return outcome.Saved;
 }
 
-bool BoardEditor::ReadFile() { return ReadDocument(document_, viewport_, ui_); }
+// The whole file was read; what could not be is told to the user, after the
+// grid steps it brought, if any.
+bool BoardEditor::ReadFile() {
+  const ReadOutcome read = ReadDocument(document_, viewport_);
+  if (read.GridStepsRead) common::ShowGridStepStatus(viewport_, ui_);
+  if (read.Problem) ui_.Tell(*read.Problem);
+  return read.Complete();
+}
 
 // A hidden layer cannot be chosen for drawing: its button follows the mark.
 void BoardEditor::ToggleLayerShown(int layer) {

@@ -14,16 +14,18 @@ void BoardEditor::FillFootprintList() {
 }
 
 // The chosen footprint goes into Pending and under the pointer, its first
-// element on the snapped pointer. When it cannot be read (the reader has
-// told the user why) the selection tool comes back.
+// element on the snapped pointer. When it cannot be read (the user is told
+// why) the selection tool comes back.
 void BoardEditor::PrepareFootprint() {
   ReleaseSelection();
   const std::string name = ui_.ListText(control::ComboEmp);
   bool read = false;
   if (name.empty())  // an empty library: nothing to look for
     ui_.Tell("Fichier d'empreinte Introuvable!", common::MessageIcon::Exclamation);
+  else if (const auto problem = ReadFootprint(document_, programFolder_, name))
+    ui_.Tell(*problem);
   else
-    read = ReadFootprint(document_, programFolder_, name, ui_);
+    read = true;
   if (!read) {
     OptSelect();
     return;

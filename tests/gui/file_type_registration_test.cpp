@@ -35,21 +35,23 @@ class FileTypeRegistrationTest : public ::testing::Test {
   QStringList started_;
 };
 
+// Both extensions in any letter case, the types the desktop entry opens, and
+// a program path quoted and escaped for the Exec key.
 TEST_F(FileTypeRegistrationTest, WritesMimePackageAndDesktopEntryThenRunsUpdaters) {
-  Register(common::LytFileTypes("/opt/lyt"));
+  Register(common::LytFileTypes("/opt/mon lyt$"));
   const QString mime = ReadAll(Path("mime/packages/lytplan.xml"));
-  EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-lytplan-board\">"));
-  EXPECT_TRUE(mime.contains("<glob pattern=\"*.lyt\" case-sensitive=\"false\"/>"));
-  EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-lytplan-footprint\">"));
-  EXPECT_TRUE(mime.contains("<glob pattern=\"*.emp\" case-sensitive=\"false\"/>"));
-
   const QStringList desktop = ReadAll(Path("applications/lytplan.desktop")).split('\n');
-  EXPECT_TRUE(desktop.contains("Name=Lytplan"));
-  EXPECT_TRUE(desktop.contains("Exec=/opt/lyt/lyt %f"));
-  EXPECT_TRUE(desktop.contains("Icon=/opt/lyt/lyt.png"));
-  EXPECT_TRUE(desktop.contains(
-      "MimeType=application/x-lytplan-board;application/x-lytplan-footprint;"));
-
+  QString mimeTypes = "MimeType=";
+  const common::FileTypes types = common::LytFileTypes("");
+  for (const common::DocumentType& type : {types.Document, types.Library}) {
+    EXPECT_TRUE(mime.contains("<mime-type type=\"" + type.MimeType + "\">"));
+    EXPECT_TRUE(mime.contains("<glob pattern=\"*" + type.Extension.toLower() +
+                              "\" case-sensitive=\"false\"/>"));
+    mimeTypes += type.MimeType + ";";
+  }
+  EXPECT_TRUE(desktop.contains(mimeTypes));
+  EXPECT_TRUE(desktop.contains("Exec=\"/opt/mon lyt\\\\$/lyt\" %f"));
+  EXPECT_TRUE(desktop.contains("Icon=/opt/mon lyt$/lyt.png"));
   EXPECT_EQ(started_, QStringList({"update-mime-database " + Path("mime"),
                                    "update-desktop-database " + Path("applications")}));
 }

@@ -129,7 +129,7 @@ TEST_F(PrintPdf, HoleCentreIsWhiteOnTheBlackPad) {
 
 TEST_F(PrintPdf, ExampleBoardInBlackIsBlackAndWhiteOnly) {
   board.FileName = LYTSKT_SOURCE_DIR "/examples/clignotant.Lyt";
-  ASSERT_TRUE(ReadDocument(board, view, ui));
+  ASSERT_TRUE(ReadDocument(board, view).Complete());
   lyt::PrintChoice all = Choice(true);
   all.Solder = all.Silkscreen = all.Drill = true;
   const QImage page = PrintAndRender(all, 100, 297, 210);

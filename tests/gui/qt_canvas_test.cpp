@@ -90,7 +90,6 @@ TEST(QtCanvasTest, DrawsInSurfaceCoordinatesThroughTheOrigin) {
   EXPECT_EQ(image.pixel(10, 5), qRgb(255, 255, 0));
   EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 0));
   EXPECT_EQ(image.pixel(25, 30), qRgb(0, 192, 0));
-  EXPECT_EQ(canvas.HighlightColour(), Rgb(0, 0, 128));
 }
 
 TEST(QtCanvasTest, FilledFiguresCoverTheirExtent) {

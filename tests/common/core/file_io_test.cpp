@@ -1,4 +1,5 @@
 #include "common/core/file_io.h"
+#include "common/core/file_problem.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using common::SaveResult;
+
 class FileIoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("lytskt-fileio-" + std::to_string(std::random_device{}()));
+  FileIoTest()
+      : folder_(fs::temp_directory_path() /
+                ("lytskt-fileio-" + std::to_string(std::random_device{}()))) {
     fs::create_directories(folder_);
   }
-  void TearDown() override {
+  ~FileIoTest() override {
     std::error_code error;
     fs::permissions(folder_, fs::perms::owner_all, error);
     for (auto& entry : fs::directory_iterator(folder_, error))
@@ -35,40 +38,54 @@ class FileIoTest : public ::testing::Test {
 
 TEST_F(FileIoTest, SaveReplacesTheFileAndLeavesNoTemporary) {
   std::string path = PathOf("board.Lyt");
-  ASSERT_EQ(common::SaveFileAtomically(path, "first"), common::SaveResult::Ok);
-  ASSERT_EQ(common::SaveFileAtomically(path, std::string("a\0b\r\n", 5)), common::SaveResult::Ok);
+  ASSERT_EQ(common::SaveFileAtomically(path, "first"), SaveResult::Ok);
+  ASSERT_EQ(common::SaveFileAtomically(path, std::string("a\0b\r\n", 5)), SaveResult::Ok);
   EXPECT_EQ(Read(path), std::string("a\0b\r\n", 5));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
-TEST_F(FileIoTest, ReadOnlyTargetIsReportedAndKept) {
-  std::string path = PathOf("locked.Lyt");
-  ASSERT_EQ(common::SaveFileAtomically(path, "old"), common::SaveResult::Ok);
-  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_EQ(common::SaveFileAtomically(path, "new"), common::SaveResult::PermissionDenied);
-  EXPECT_EQ(Read(path), "old");
+// A failed save leaves what was there; only a write-protected target is
+// worth telling the user about.
+TEST_F(FileIoTest, FailedSavesKeepTheOldFileAndOnlyPermissionIsTold) {
+  ASSERT_EQ(common::SaveFileAtomically(PathOf("locked.Lyt"), "old"), SaveResult::Ok);
+  fs::permissions(PathOf("locked.Lyt"), fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(common::SaveFileAtomically(PathOf("locked.Lyt"), "new"), SaveResult::PermissionDenied);
+  EXPECT_EQ(Read(PathOf("locked.Lyt")), "old");
+
+  EXPECT_EQ(common::SaveFileAtomically(PathOf("nowhere/board.Lyt"), "x"), SaveResult::Failed);
+  EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
+  fs::create_directories(folder_ / "dir.Lyt");
+  EXPECT_EQ(common::SaveFileAtomically(PathOf("dir.Lyt"), "x"), SaveResult::Failed);
+  EXPECT_TRUE(fs::is_directory(folder_ / "dir.Lyt"));
+
+  EXPECT_FALSE(common::SaveProblem(SaveResult::Ok) || common::SaveProblem(SaveResult::Failed));
+  EXPECT_EQ(common::SaveProblem(SaveResult::PermissionDenied)->Icon, common::MessageIcon::Exclamation);
 }
 
 TEST_F(FileIoTest, ReadOnlyFolderIsPermissionDenied) {
   fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
   std::ofstream probe(folder_ / "probe");
   if (probe) GTEST_SKIP() << "running with rights that ignore folder permissions";
-  EXPECT_EQ(common::SaveFileAtomically(PathOf("board.Lyt"), "x"),
-            common::SaveResult::PermissionDenied);
+  EXPECT_EQ(common::SaveFileAtomically(PathOf("board.Lyt"), "x"), SaveResult::PermissionDenied);
 }
 
-TEST_F(FileIoTest, MissingFolderOrAFolderInTheWayFails) {
-  EXPECT_EQ(common::SaveFileAtomically(PathOf("nowhere/board.Lyt"), "x"), common::SaveResult::Failed);
-  EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
-  fs::create_directories(folder_ / "dir.Lyt");
-  EXPECT_EQ(common::SaveFileAtomically(PathOf("dir.Lyt"), "x"), common::SaveResult::Failed);
-  EXPECT_TRUE(fs::is_directory(folder_ / "dir.Lyt"));
-}
-
+// A missing file and an unreadable one get the reader's own texts, with
+// different icons.
 TEST_F(FileIoTest, LoadTellsMissingFromUnreadable) {
   std::string bytes = "untouched";
   EXPECT_EQ(common::LoadFile(PathOf("absent.Lyt"), bytes), common::LoadResult::NotFound);
   EXPECT_EQ(common::LoadFile(folder_.string(), bytes), common::LoadResult::Failed);
+  auto problem = [&](const std::string& path) {
+    auto found = common::LoadDocumentText(path, bytes, "absent", "illisible");
+    return found ? found->Text + " " + std::to_string(static_cast<int>(found->Icon)) : "none";
+  };
+  const int exclamation = static_cast<int>(common::MessageIcon::Exclamation);
+  const int critical = static_cast<int>(common::MessageIcon::Critical);
+  EXPECT_EQ(problem(PathOf("absent.Lyt")), "absent " + std::to_string(exclamation));
+  EXPECT_EQ(problem(folder_.string()), "illisible " + std::to_string(critical));
+  ASSERT_EQ(common::SaveFileAtomically(PathOf("lu.Lyt"), "texte"), SaveResult::Ok);
+  EXPECT_EQ(problem(PathOf("lu.Lyt")), "none");
+  EXPECT_EQ(bytes, "texte");
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(BoardEditorSafety, SavingWritesAMovedSelectionStillInHand) {
   Board reread;
   reread.FileName = Doc().FileName;
   common::Viewport view{common::LytViewport};
-  ASSERT_TRUE(ReadDocument(reread, view, ui));
+  ASSERT_TRUE(ReadDocument(reread, view).Complete());
   ASSERT_EQ(reread.Elements.size(), 2u);
   EXPECT_FLOAT_EQ(reread.Elements[0].X1, G(14));
 }

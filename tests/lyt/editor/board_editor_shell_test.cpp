@@ -23,7 +23,7 @@ class BoardEditorShell : public board_tests::EditorTest {
     Board board;
     board.Elements.push_back(board_tests::Element(3, 4, 3, 0.79375f, 50.8f, 50.8f));
     board.FileName = folder.File(name);
-    EXPECT_TRUE(SaveDocumentFile(board, 2.54f, 2.54f, ui).Saved);
+    EXPECT_TRUE(SaveDocumentFile(board, 2.54f, 2.54f).Saved);
     return board.FileName;
   }
   std::size_t Questions() const {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "common/core/file_io.h"
+#include "common/core/message_icon.h"
+
+#include <optional>
+#include <string>
+
+namespace common {
+
+// What a document reader or writer could not do, for the editor to tell the
+// user: the text of an OK-only message box and its icon. The routines below
+// the editor return it instead of showing it.
+struct FileProblem {
+  std::string Text;
+  MessageIcon Icon = MessageIcon::None;
+};
+
+// The messages of both programs' document files.
+inline constexpr const char* FileNotFoundText = "Fichier Introuvable!";
+inline constexpr const char* WrongFileTypeText = "Type de Fichier incorrect,\r\nlecture impossible !";
+inline constexpr const char* WriteProtectedText =
+    "Disquette protégée en écriture, \r\nEnregistrement impossible !";
+
+// A file that is there but cannot be read, or not read whole.
+FileProblem UnreadableFile(const char* text);
+
+// Reads a whole document file: nothing when it was read, else `notFoundText`
+// with the exclamation icon for a missing file, `unreadableText` with the
+// critical icon for any other failure.
+std::optional<FileProblem> LoadDocumentText(const std::string& path, std::string& contents,
+                                            const char* notFoundText, const char* unreadableText);
+
+// What the user is told after an atomic save: a write-protected target is
+// reported, any other failure ends the save silently.
+std::optional<FileProblem> SaveProblem(SaveResult result);
+
+}  // namespace common
