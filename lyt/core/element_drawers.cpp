@@ -23,6 +23,9 @@ int Offset(int base, std::int64_t delta) {
                                                    std::numeric_limits<int>::max()));
 }
 
+// base - r, where r may be the smallest int, whose negation an int cannot hold.
+int Back(int base, int r) { return Offset(base, -static_cast<std::int64_t>(r)); }
+
 int Twice(int r) { return Offset(0, 2 * static_cast<std::int64_t>(r)); }
 
 bool IsLengthwise(int angle) { return angle == 0 || angle == 180; }
@@ -72,7 +75,7 @@ void DrawRoundPad(int x, int y, int r, Colour colour, DrawMode mode, Canvas& can
 }
 
 void DrawSquarePad(int x, int y, int r, Colour colour, DrawMode mode, Canvas& canvas) {
-  DrawSolidBox(Offset(x, -r), Offset(y, -r), Offset(x, r), Offset(y, r), colour, mode, canvas);
+  DrawSolidBox(Back(x, r), Back(y, r), Offset(x, r), Offset(y, r), colour, mode, canvas);
 }
 
 // The canvas takes the longer half-axis as the radius: 2r, the shorter being r.
@@ -84,10 +87,10 @@ void DrawOvalPad(int x, int y, int r, Colour colour, DrawMode mode, int angle, C
 void DrawRectPad(int x, int y, int r, Colour colour, DrawMode mode, int angle, Canvas& canvas) {
   const int along = Twice(r);
   if (IsLengthwise(angle))
-    DrawSolidBox(Offset(x, -along), Offset(y, -r), Offset(x, along), Offset(y, r), colour, mode,
+    DrawSolidBox(Back(x, along), Back(y, r), Offset(x, along), Offset(y, r), colour, mode,
                  canvas);
   if (IsUpright(angle))
-    DrawSolidBox(Offset(x, -r), Offset(y, -along), Offset(x, r), Offset(y, along), colour, mode,
+    DrawSolidBox(Back(x, r), Back(y, along), Offset(x, r), Offset(y, along), colour, mode,
                  canvas);
 }
 
@@ -98,8 +101,8 @@ void DrawHole(int x, int y, int r, Colour colour, Colour fillColour, DrawMode mo
   canvas.DrawCircle(x, y, r, colour, 1.0);
   SetNoFill(canvas);
   const int d = common::RoundHalfEven(1.5 * r);
-  canvas.DrawLine(Offset(x, -d), y, Offset(x, d), y, colour);
-  canvas.DrawLine(x, Offset(y, -d), x, Offset(y, d), colour);
+  canvas.DrawLine(Back(x, d), y, Offset(x, d), y, colour);
+  canvas.DrawLine(x, Back(y, d), x, Offset(y, d), colour);
 }
 
 void DrawCircle(int x, int y, int r, int lineWidth, Colour colour, DrawMode mode, Canvas& canvas) {

@@ -2,6 +2,7 @@
 #include "lyt/core/board_renderer.h"
 #include "lyt/core/element_drawers.h"
 
+#include <limits>
 #include <set>
 
 // The drawing calls of the renderer and the drawers; the stacking order of
@@ -177,6 +178,23 @@ TEST(ElementDrawers, FiguresOfEachKindWhateverTheCanvasStateBefore) {
   EXPECT_EQ(Drawn(), "circle 10 10 5 0 width 3\n");
   DrawSelectionBand(40, 30, 10, 5, kPreview, Soiled());
   EXPECT_EQ(Drawn(), "box 40 30 10 5 dotted notxor\n");
+}
+
+// A size read from a damaged file can make the smallest int of pixels: the
+// figures saturate instead of wrapping round to small numbers.
+TEST(ElementDrawers, HugeNegativeSizesSaturate) {
+  RecordingCanvas canvas;
+  const int r = std::numeric_limits<int>::min();
+  const std::string max = std::to_string(std::numeric_limits<int>::max());
+  const std::string min = std::to_string(r + 10);
+  DrawHole(10, 10, r, Rgb(1, 1, 1), kHoleFill, DrawMode::CopyPen, canvas);
+  DrawSquarePad(10, 10, r, kPad, DrawMode::CopyPen, canvas);
+  DrawRectPad(10, 10, r, kPad, DrawMode::CopyPen, 0, canvas);
+  const std::string filled = " filled " + std::to_string(kPad) + "\n";
+  EXPECT_EQ(Describe(canvas).substr(Describe(canvas).find('\n') + 1),
+            "line " + max + " 10 " + min + " 10\nline 10 " + max + " 10 " + min + "\n" +  //
+                "box " + max + " " + max + " " + min + " " + min + filled +                  //
+                "box " + max + " " + max + " " + min + " " + min + filled);
 }
 
 }  // namespace
