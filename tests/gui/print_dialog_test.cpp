@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRect>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -72,32 +71,6 @@ class PrintDialogTest : public ::testing::Test {
   lyt::MainWindow window;
 };
 
-// Made on first use and only hidden afterwards: its settings last.
-TEST_F(PrintDialogTest, SettingsAreKeptBetweenShowings) {
-  WhenShown<lyt::PrintDialog>([](lyt::PrintDialog* form) {
-    const lyt::PrintChoice first = form->Choice();
-    EXPECT_FALSE(first.Black || first.Component || first.Solder || first.Silkscreen || first.Drill);
-    EXPECT_EQ(first.Scale, "1.00");
-    Child<QRadioButton>(form, "OptNoir")->setChecked(true);
-    Child<QCheckBox>(form, "CheckSerig")->setChecked(true);
-    Child<QLineEdit>(form, "TextEchelle")->setText("2");
-    Click(form, "CmdAnnuler");
-  });
-  window.Editor().MnuImpression();
-  lyt::PrintDialog* first = Form();
-  ASSERT_NE(first, nullptr);
-  EXPECT_FALSE(first->isVisible());
-  lyt::PrintChoice kept;
-  WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* form) {
-    kept = form->Choice();
-    Click(form, "CmdAnnuler");
-  });
-  window.Editor().MnuImpression();
-  EXPECT_EQ(Form(), first);
-  EXPECT_TRUE(kept.Black && kept.Silkscreen && !kept.Component);
-  EXPECT_EQ(kept.Scale, "2");
-}
-
 // The smallest rectangle around the pixels of `colour`.
 QRect BoxOf(const QImage& image, QRgb colour) {
   QRect box;
@@ -109,8 +82,9 @@ QRect BoxOf(const QImage& image, QRgb colour) {
 
 // The PDF entry asks for the file: giving it up prints nothing and leaves
 // the dialog open; with a name the page is written there and the dialog
-// hides. On the page, as pdftoppm renders it, lengths are the board's times
-// the scale and the white centre of a hole shows.
+// hides, to come back with its settings. On the page, as pdftoppm renders
+// it, lengths are the board's times the scale and the white centre of a
+// hole shows.
 TEST_F(PrintDialogTest, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   QTemporaryDir folder;
   window.Editor().SetFileName(folder.filePath("carte.Lyt").toStdString());
@@ -137,9 +111,21 @@ TEST_F(PrintDialogTest, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   });
   const std::int32_t zoom = window.Editor().View().Zoom;
   window.Editor().MnuImpression();
-  EXPECT_FALSE(Form()->isVisible());
+  lyt::PrintDialog* form = Form();
+  ASSERT_NE(form, nullptr);
+  EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(window.Editor().View().Zoom, zoom);
   ASSERT_TRUE(QFile::exists(folder.filePath("carte.pdf")));
+  lyt::PrintChoice kept;
+  WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* again) {
+    kept = again->Choice();
+    Click(again, "CmdAnnuler");
+  });
+  window.Editor().MnuImpression();
+  EXPECT_EQ(Form(), form);
+  EXPECT_EQ(kept.Printer, common::PrinterChooser::PdfEntry().toStdString());
+  EXPECT_TRUE(kept.Component && !kept.Black);
+  EXPECT_EQ(kept.Scale, "2");
 
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
     GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
