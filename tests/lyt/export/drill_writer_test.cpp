@@ -13,7 +13,9 @@ using ElementKind::Hole;
 
 BoardElement H(float size, float x, float y) { return E(Hole, BoardLayer::Through, size, x, y); }
 
-std::string File(std::initializer_list<std::string> tools, std::initializer_list<std::string> body) {
+using LineList = std::initializer_list<std::string>;
+
+std::string File(LineList tools, LineList body) {
   return CrLf({"M48", "METRIC,LZ"}) + CrLf(tools) +
          CrLf({"M95", "M47, debut perçage", "G05", "M71"}) + CrLf(body) + CrLf({"M30"});
 }
