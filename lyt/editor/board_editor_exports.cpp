@@ -4,6 +4,7 @@
 #include "lyt/export/drill_writer.h"
 #include "lyt/export/gerber_writer.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -40,8 +41,13 @@ void BoardEditor::MnuGerber() {
     ui_.Tell(kSaveFirst);
     return;
   }
+  // A problem is told once for the whole export, before the file it was met
+  // in is saved.
+  GerberProblems problems;
+  std::size_t told = 0;
   for (std::int32_t layer : {BoardLayer::Silkscreen, BoardLayer::Component, BoardLayer::Solder}) {
-    const std::string text = ExportGerberLayer(document_.Elements, layer, ui_);
+    const std::string text = ExportGerberLayer(document_.Elements, layer, problems);
+    for (; told < problems.size(); ++told) ui_.Tell(problems[told]);
     if (!SaveExport(GerberFileName(document_.FileName, layer), text, ui_)) return;
   }
   ui_.Tell(kGerberDone);

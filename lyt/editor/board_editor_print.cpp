@@ -7,12 +7,12 @@ namespace lyt {
 
 void BoardEditor::MnuImpression() {
   WriteBackSelection();
-  lyt::PrintDialogHandlers handlers;
-  handlers.Print = [this](const lyt::PrintChoice& choice) {
-    return lyt::PrintBoard(choice, document_, viewport_, font_, ui_);
+  common::PrintDialogHandlers<PrintChoice> handlers;
+  handlers.Print = [this](const PrintChoice& choice) {
+    return PrintBoard(choice, document_, viewport_, font_, ui_);
   };
   handlers.Properties = [this](const std::string& printer) {
-    lyt::ShowPrinterProperties(printer, ui_);
+    ShowPrinterProperties(printer, ui_);
   };
   boardUi_.ShowPrintDialog(handlers);
 }

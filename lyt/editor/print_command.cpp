@@ -1,8 +1,8 @@
 #include "lyt/editor/print_command.h"
 
 #include "common/core/number_text.h"
+#include "common/core/print_conversion.h"
 #include "lyt/print/core/board_print.h"
-#include "lyt/print/core/print_conversion.h"
 
 namespace lyt {
 namespace {
@@ -14,7 +14,7 @@ const char* const kFailureTitle = "Echec";
 
 constexpr float MaxPrintScale = 3.0f;
 
-bool AnyLayerTicked(const lyt::PrintChoice& choice) {
+bool AnyLayerTicked(const PrintChoice& choice) {
   return choice.Component || choice.Solder || choice.Silkscreen || choice.Drill;
 }
 
@@ -32,7 +32,7 @@ std::optional<float> ReadPrintScale(const std::string& text) {
   return scale;
 }
 
-bool PrintBoard(const lyt::PrintChoice& choice, const Board& board,
+bool PrintBoard(const PrintChoice& choice, const Board& board,
                 const common::Viewport& view, const common::StrokeFont& font,
                 common::UiPort& ui) {
   ui.Beep();
@@ -53,7 +53,7 @@ bool PrintBoard(const lyt::PrintChoice& choice, const Board& board,
   job.DocumentName = board.FileName;
   const common::PrintOutcome outcome =
       ui.PrintPage(job, [&](common::Canvas& canvas, double mmPerPixelX, double mmPerPixelY) {
-        const PrintConversion conversion(view, mmPerPixelX, mmPerPixelY, *scale);
+        const common::PrintConversion conversion(view, mmPerPixelX, mmPerPixelY, *scale);
         PrintBoardPage(board, choice, conversion, font, canvas);
       });
   if (outcome == common::PrintOutcome::Failed) TellPrinterFailure(ui);

@@ -2,9 +2,9 @@
 
 #include "common/core/stroke_font.h"
 #include "common/core/ui_port.h"
-#include "lyt/print/core/print_choice.h"
 #include "common/core/viewport.h"
 #include "lyt/core/board.h"
+#include "lyt/print/core/print_choice.h"
 
 #include <optional>
 #include <string>
@@ -19,7 +19,7 @@ std::optional<float> ReadPrintScale(const std::string& text);
 // page of the chosen printer. True when the page went out, which closes the
 // dialog; otherwise the user has been told why and the dialog stays open.
 // The view is only read: its zoom is the same afterwards on every path.
-bool PrintBoard(const lyt::PrintChoice& choice, const Board& board,
+bool PrintBoard(const PrintChoice& choice, const Board& board,
                 const common::Viewport& view, const common::StrokeFont& font,
                 common::UiPort& ui);
 

@@ -4,6 +4,7 @@
 #include "lyt/core/board.h"
 #include "lyt/export/export_format.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -12,6 +13,11 @@ namespace {
 
 constexpr char kBadAngle[] = "Angle incorrect !";
 constexpr int kFirstApertureNumber = 10;
+
+void Report(GerberProblems& problems, const char* message) {
+  if (std::find(problems.begin(), problems.end(), message) == problems.end())
+    problems.emplace_back(message);
+}
 
 void Line(std::string& out, const std::string& text) {
   out += text;
@@ -167,8 +173,8 @@ void WriteDefinitions(std::string& out, const Apertures& apertures) {
 // Writes the body, selecting an aperture only when it changes.
 class BodyWriter {
  public:
-  BodyWriter(std::string& out, const Apertures& apertures, common::UiPort& ui)
-      : out_(out), apertures_(apertures), ui_(ui) {}
+  BodyWriter(std::string& out, const Apertures& apertures, GerberProblems& problems)
+      : out_(out), apertures_(apertures), problems_(problems) {}
 
   void Write(const BoardElement& e) {
     const std::optional<Table> table = TableOf(e.Kind);
@@ -201,7 +207,8 @@ class BodyWriter {
         Select(aperture->Code);
         float x = e.X1;
         float y = e.Y1;
-        GerberText(out_, e.Text, x, y, e.Size, e.Angle, e.Layer == BoardLayer::Solder, ui_);
+        GerberText(out_, e.Text, x, y, e.Size, e.Angle, e.Layer == BoardLayer::Solder,
+                   problems_);
         break;
       }
       default:
@@ -232,7 +239,7 @@ class BodyWriter {
 
   std::string& out_;
   const Apertures& apertures_;
-  common::UiPort& ui_;
+  GerberProblems& problems_;
   std::string current_;
 };
 
@@ -261,7 +268,7 @@ std::string GerberFileName(const std::string& boardFileName, std::int32_t layer)
 }
 
 std::string ExportGerberLayer(const std::vector<BoardElement>& elements, std::int32_t layer,
-                              common::UiPort& ui) {
+                              GerberProblems& problems) {
   Apertures apertures;
   apertures.Collect(elements, layer);
   apertures.Number();
@@ -270,7 +277,7 @@ std::string ExportGerberLayer(const std::vector<BoardElement>& elements, std::in
   WriteHeader(out);
   WriteDefinitions(out, apertures);
   Line(out, "G04 tracé du CI *");
-  BodyWriter body(out, apertures, ui);
+  BodyWriter body(out, apertures, problems);
   for (const BoardElement& e : elements)
     if (IsOnLayer(e.Layer, layer)) body.Write(e);
   Line(out, "M02*");
@@ -278,22 +285,22 @@ std::string ExportGerberLayer(const std::vector<BoardElement>& elements, std::in
 }
 
 void GerberText(std::string& out, const std::string& text, float& x, float& y, float size,
-                int angle, bool mirror, common::UiPort& ui) {
+                int angle, bool mirror, GerberProblems& problems) {
   for (char32_t character : common::CharactersToDraw(text, mirror)) {
     const char32_t upper = common::ToUpperAscii(character);
     if (const common::Glyph* glyph = common::FindGlyph(BoardGlyphs(), upper)) {
-      GerberGlyph(out, *glyph, x, y, size, angle, mirror, ui);
+      GerberGlyph(out, *glyph, x, y, size, angle, mirror, problems);
     } else if (upper == U' ') {
-      GerberSpace(x, y, size, angle, ui);
+      GerberSpace(x, y, size, angle, problems);
     }
     // Anything else is left out and takes no room.
   }
 }
 
 void GerberGlyph(std::string& out, const common::Glyph& glyph, float& x, float& y, float size,
-                 int angle, bool mirror, common::UiPort& ui) {
+                 int angle, bool mirror, GerberProblems& problems) {
   if (!common::IsQuarterTurn(angle)) {
-    ui.Tell(kBadAngle);
+    Report(problems, kBadAngle);
     return;
   }
   const MmPoint origin = CellOrigin(angle, x, y, size);
@@ -310,9 +317,9 @@ void GerberGlyph(std::string& out, const common::Glyph& glyph, float& x, float& 
   y = origin.Y + Tenths(after.Y, size);
 }
 
-void GerberSpace(float& x, float& y, float size, int angle, common::UiPort& ui) {
+void GerberSpace(float& x, float& y, float size, int angle, GerberProblems& problems) {
   if (!common::IsQuarterTurn(angle)) {
-    ui.Tell(kBadAngle);
+    Report(problems, kBadAngle);
     return;
   }
   const MmPoint origin = CellOrigin(angle, x, y, size);

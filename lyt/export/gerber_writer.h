@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/core/glyph_table.h"
-#include "common/core/ui_port.h"
 #include "lyt/core/board_element.h"
 
 #include <cstdint>
@@ -18,19 +17,25 @@ namespace lyt {
 // 2 (silkscreen): "essai.Lyt" gives "essai-Composant.gbr"...
 std::string GerberFileName(const std::string& boardFileName, std::int32_t layer);
 
+// What went wrong while writing, for the user: each distinct message once,
+// in the order first met. The caller may pass the same list to several
+// files, and tells the user what was added.
+using GerberProblems = std::vector<std::string>;
+
 // The whole file text for one layer. Pads and holes on both copper layers
 // (Through) go to both copper files; solder-side texts are mirrored. A text
-// at a bad angle is reported through `ui`, once per character.
+// at a bad angle writes nothing for its characters and adds "Angle
+// incorrect !" to `problems`.
 std::string ExportGerberLayer(const std::vector<BoardElement>& elements, std::int32_t layer,
-                              common::UiPort& ui);
+                              GerberProblems& problems);
 
 // The stroke font written as aperture moves into `out`: each stroke a move
 // and a draw with the aperture already selected. (x, y) is the pen in board
 // millimetres (y downwards), advanced as the screen font does, unrounded.
 void GerberText(std::string& out, const std::string& text, float& x, float& y, float size,
-                int angle, bool mirror, common::UiPort& ui);
+                int angle, bool mirror, GerberProblems& problems);
 void GerberGlyph(std::string& out, const common::Glyph& glyph, float& x, float& y, float size,
-                 int angle, bool mirror, common::UiPort& ui);
-void GerberSpace(float& x, float& y, float size, int angle, common::UiPort& ui);
+                 int angle, bool mirror, GerberProblems& problems);
+void GerberSpace(float& x, float& y, float size, int angle, GerberProblems& problems);
 
 }  // namespace lyt

@@ -17,17 +17,17 @@ PrintDialog& FormImpression(QWidget* window) {
 
 }  // namespace
 
-void MainWindow::ShowPrintDialog(const lyt::PrintDialogHandlers& handlers) {
+void MainWindow::ShowPrintDialog(const PrintDialogHandlers& handlers) {
   FormImpression(this).Run(handlers);
 }
 
 bool MainWindow::ShowPrinterProperties(const std::string& printer) {
-  return FormImpression(this).ShowProperties(printer);
+  return FormImpression(this).Printers().ShowProperties(printer);
 }
 
 common::PrintOutcome MainWindow::PrintPage(const common::PrintJob& job,
                                            const common::PageDrawer& draw) {
-  return FormImpression(this).PrintPage(job, draw);
+  return FormImpression(this).Printers().PrintPage(job, draw);
 }
 
 }  // namespace lyt

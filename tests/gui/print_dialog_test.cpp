@@ -1,24 +1,30 @@
+// The print dialog as the user works it, on the window's editor, printing
+// through the program's printer code.
+#include "common/ui/printer_chooser.h"
 #include "lyt/print/print_dialog.h"
 #include "lyt/ui/main_window.h"
+#include "support/board_test_support.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
-#include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QRect>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 
 namespace {
 
@@ -28,6 +34,8 @@ Widget* Child(QWidget* parent, const char* name) {
   EXPECT_NE(widget, nullptr) << name;
   return widget;
 }
+
+void Click(QWidget* dialog, const char* name) { Child<QPushButton>(dialog, name)->click(); }
 
 // Acts on the next modal window of type W once it is up; a window that never
 // comes fails the test after a few seconds instead of hanging it.
@@ -51,8 +59,6 @@ void WhenShown(std::function<void(W*)> act) {
   timer->start(10);
 }
 
-void Click(QWidget* dialog, const char* name) { Child<QPushButton>(dialog, name)->click(); }
-
 class PrintDialogTest : public ::testing::Test {
  protected:
   PrintDialogTest() : window(QDir::tempPath()) {
@@ -65,93 +71,34 @@ class PrintDialogTest : public ::testing::Test {
   lyt::MainWindow window;
 };
 
-TEST_F(PrintDialogTest, ControlsFirstStateAndSettingsKeptBetweenShowings) {
-  WhenShown<QDialog>([](QDialog* form) {
-    EXPECT_EQ(form->windowTitle().toStdString(), "Impression");
-    const std::pair<const char*, const char*> captions[] = {
-        {"Label1", "Impression avec  :"},
-        {"Command1", "Propriétés"},
-        {"OptNoir", "En Noir (pour typons)"},
-        {"OptCouleur", "En couleur (pour contrôle)"},
-        {"CheckComposants", "Coté Composants"},
-        {"CheckSoudures", "Coté Soudures"},
-        {"CheckSerig", "Sérigraphie"},
-        {"CheckPercage", "Plan de perçage"},
-        {"Label2", "Echelle :"},
-        {"Label3", "Attention : l'imprimante doit être configurée en 600DPI, sinon impression 2 "
-                   "fois trop grande !"},
-        {"CmdImprim", "Imprimer"},
-        {"CmdAnnuler", "Annuler"}};
-    for (auto [name, caption] : captions) {
-      QWidget* control = Child<QWidget>(form, name);
-      const QString text = control->property("text").toString();
-      EXPECT_EQ(text.toStdString(), caption) << name;
-    }
-    EXPECT_EQ(Child<QGroupBox>(form, "Frame1")->title().toStdString(), " Impression ");
-    auto* printers = Child<QComboBox>(form, "ComboPrinter");
-    EXPECT_EQ(printers->itemText(printers->count() - 1), lyt::PrintDialog::PdfEntry());
-    const lyt::PrintChoice first = static_cast<lyt::PrintDialog*>(form)->Choice();
-    EXPECT_FALSE(first.Black || first.Component || first.Solder || first.Silkscreen || first.Drill);
-    EXPECT_EQ(first.Scale, "1.00");
-    Child<QRadioButton>(form, "OptNoir")->setChecked(true);
-    Child<QCheckBox>(form, "CheckSerig")->setChecked(true);
-    Child<QLineEdit>(form, "TextEchelle")->setText("2");
-    Click(form, "CmdAnnuler");
-  });
-  window.Editor().MnuImpression();
-  lyt::PrintDialog* first = Form();
-  ASSERT_NE(first, nullptr);
-  EXPECT_FALSE(first->isVisible());
-  lyt::PrintChoice kept;
-  WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* form) {
-    kept = form->Choice();
-    Click(form, "CmdAnnuler");
-  });
-  window.Editor().MnuImpression();
-  EXPECT_EQ(Form(), first);
-  EXPECT_TRUE(kept.Black && kept.Silkscreen && !kept.Component);
-  EXPECT_EQ(kept.Scale, "2");
+// The smallest rectangle around the pixels of `colour`.
+QRect BoxOf(const QImage& image, QRgb colour) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) & 0xFFFFFF) == colour) box |= QRect(x, y, 1, 1);
+  return box;
 }
 
-// Message boxes shown while the dialog is open: their text and title, and
-// whether the dialog was still there behind them.
-TEST_F(PrintDialogTest, RefusedScaleAndUnknownPrinterKeepTheDialogOpen) {
-  std::vector<std::string> messages;
-  auto closeMessage = [&](QMessageBox* box) {
-    messages.push_back(box->windowTitle().toStdString() + "|" + box->text().toStdString());
-    box->accept();
-  };
-  WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* form) {
-    Child<QLineEdit>(form, "TextEchelle")->setText("abc");
-    Child<QCheckBox>(form, "CheckComposants")->setChecked(true);
-    WhenShown<QMessageBox>(closeMessage);
-    Click(form, "CmdImprim");
-    EXPECT_TRUE(form->isVisible());
-
-    auto* printers = Child<QComboBox>(form, "ComboPrinter");
-    printers->addItem("Imprimante disparue");
-    printers->setCurrentIndex(printers->count() - 1);
-    WhenShown<QMessageBox>(closeMessage);
-    Click(form, "Command1");
-    EXPECT_TRUE(form->isVisible());
-    Click(form, "CmdAnnuler");
-  });
-  const std::int32_t zoom = window.Editor().View().Zoom;
-  window.Editor().MnuImpression();
-  EXPECT_EQ(messages, (std::vector<std::string>{"Lytplan|échelle incorrecte !",
-                                                "Echec|Impossible d'accéder à l'imprimante!"}));
-  EXPECT_EQ(window.Editor().View().Zoom, zoom);
-}
-
-TEST_F(PrintDialogTest, PdfEntryAsksForTheFileThenPrintsAndHides) {
+// The PDF entry asks for the file: giving it up prints nothing and leaves
+// the dialog open; with a name the page is written there and the dialog
+// hides, to come back with its settings. On the page, as pdftoppm renders
+// it, lengths are the board's times the scale and the white centre of a
+// hole shows.
+TEST_F(PrintDialogTest, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   QTemporaryDir folder;
   window.Editor().SetFileName(folder.filePath("carte.Lyt").toStdString());
   ASSERT_TRUE(window.Editor().Write());
+  window.Editor().Document().Elements = {
+      board_tests::Element(0, lyt::ElementKind::Track, lyt::BoardLayer::Component, 0.635f, 20, 20,
+                           30, 20),
+      board_tests::Element(0, lyt::ElementKind::RoundPad, lyt::BoardLayer::Through, 1.5f, 20, 35),
+      board_tests::Element(0, lyt::ElementKind::Hole, lyt::BoardLayer::Through, 0.5f, 20, 35)};
   WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* form) {
     auto* printers = Child<QComboBox>(form, "ComboPrinter");
-    printers->setCurrentIndex(printers->findText(lyt::PrintDialog::PdfEntry()));
-    Child<QCheckBox>(form, "CheckPercage")->setChecked(true);
-    // Giving up the file name prints nothing and leaves the dialog open.
+    printers->setCurrentIndex(printers->findText(common::PrinterChooser::PdfEntry()));
+    Child<QCheckBox>(form, "CheckComposants")->setChecked(true);
+    Child<QLineEdit>(form, "TextEchelle")->setText("2");
     WhenShown<QFileDialog>([](QFileDialog* files) { files->reject(); });
     Click(form, "CmdImprim");
     EXPECT_TRUE(form->isVisible());
@@ -164,11 +111,65 @@ TEST_F(PrintDialogTest, PdfEntryAsksForTheFileThenPrintsAndHides) {
   });
   const std::int32_t zoom = window.Editor().View().Zoom;
   window.Editor().MnuImpression();
-  EXPECT_FALSE(Form()->isVisible());
+  lyt::PrintDialog* form = Form();
+  ASSERT_NE(form, nullptr);
+  EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(window.Editor().View().Zoom, zoom);
-  QFile written(folder.filePath("carte.pdf"));
-  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(written.read(5).startsWith("%PDF"));
+  ASSERT_TRUE(QFile::exists(folder.filePath("carte.pdf")));
+  lyt::PrintChoice kept;
+  WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* again) {
+    kept = again->Choice();
+    Click(again, "CmdAnnuler");
+  });
+  window.Editor().MnuImpression();
+  EXPECT_EQ(Form(), form);
+  EXPECT_EQ(kept.Printer, common::PrinterChooser::PdfEntry().toStdString());
+  EXPECT_TRUE(kept.Component && !kept.Black);
+  EXPECT_EQ(kept.Scale, "2");
+
+  if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+    GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+  // The page's top-left 120 x 100 mm, without antialiasing so colours stay pure.
+  constexpr int dpi = 300, scale = 2;
+  const double dots = dpi / 25.4 * scale;  // per millimetre of board
+  QProcess render;
+  render.start("pdftoppm", {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png",
+                            "-singlefile", "-W", QString::number(120 * dpi * 10 / 254), "-H",
+                            QString::number(100 * dpi * 10 / 254), folder.filePath("carte.pdf"),
+                            folder.filePath("page")});
+  ASSERT_TRUE(render.waitForFinished(120000) && render.exitCode() == 0);
+  const QImage page = QImage(folder.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+  // Along the track: its extent less its width, which the round ends add.
+  const QRect track = BoxOf(page, 0x00C000), pad = BoxOf(page, 0xFF0000);
+  ASSERT_FALSE(track.isNull() || pad.isNull());
+  EXPECT_NEAR(track.width() - track.height(), 10.0 * dots, 1.0);
+  EXPECT_NEAR(track.height(), 0.635 * dots, 1.0);
+  EXPECT_NEAR(pad.width(), 3.0 * dots, 2.0);
+  EXPECT_NEAR(pad.center().y() - track.center().y(), 15.0 * dots, 2.0);
+  auto at = [&](double dxMm, double dyMm) {
+    return page.pixel(pad.center().x() + static_cast<int>(dxMm * dots),
+                      pad.center().y() + static_cast<int>(dyMm * dots)) & 0xFFFFFF;
+  };
+  EXPECT_EQ(at(0.2, 0.2), 0xFFFFFFu);  // inside the drill, off the cross
+  EXPECT_EQ(at(0.3, 0), 0x0000FFu);    // the cross
+  EXPECT_EQ(at(0.5, 0.5), 0xFF0000u);  // copper around the drill
+}
+
+// The schematic's print dialog has no "Propriétés": the chooser then makes
+// no Command1. A printer that is not in the list is never opened.
+TEST(PrinterChooser, WithoutPropertiesButtonAndUnlistedPrinter) {
+  QDialog dialog;
+  auto* layout = new QVBoxLayout(&dialog);
+  common::PrinterChooser chooser(dialog, *layout, common::PrinterChooser::PropertiesButton::Hidden);
+  EXPECT_EQ(dialog.findChild<QPushButton*>("Command1"), nullptr);
+  EXPECT_NE(dialog.findChild<QComboBox*>("ComboPrinter"), nullptr);
+  EXPECT_FALSE(chooser.ShowProperties("Imprimante disparue"));
+  common::PrintJob job;
+  job.Printer = "Imprimante disparue";
+  bool drawn = false;
+  EXPECT_EQ(chooser.PrintPage(job, [&](common::Canvas&, double, double) { drawn = true; }),
+            common::PrintOutcome::Failed);
+  EXPECT_FALSE(drawn);
 }
 
 }  // namespace

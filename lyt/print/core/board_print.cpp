@@ -8,6 +8,9 @@
 #include <limits>
 
 namespace lyt {
+
+using common::PrintConversion;
+
 namespace {
 
 using common::Canvas;

@@ -2,10 +2,10 @@
 
 #include "common/core/canvas.h"
 #include "common/core/colour.h"
+#include "common/core/print_conversion.h"
 #include "common/core/stroke_font.h"
-#include "lyt/print/core/print_choice.h"
 #include "lyt/core/board.h"
-#include "lyt/print/core/print_conversion.h"
+#include "lyt/print/core/print_choice.h"
 
 namespace lyt {
 
@@ -26,26 +26,26 @@ constexpr common::Colour HoleCentre = common::Rgb(255, 255, 255);
 // (films), otherwise the colours above (checking).
 
 // Component-side tracks and texts.
-void PrintComposant(const Board& board, const PrintConversion& conversion, bool black,
+void PrintComposant(const Board& board, const common::PrintConversion& conversion, bool black,
                     const common::StrokeFont& font, common::Canvas& canvas);
 // Solder-side tracks and texts, the texts mirrored.
-void PrintSoudure(const Board& board, const PrintConversion& conversion, bool black,
+void PrintSoudure(const Board& board, const common::PrintConversion& conversion, bool black,
                   const common::StrokeFont& font, common::Canvas& canvas);
 // Silkscreen tracks, circles and texts.
-void PrintSerig(const Board& board, const PrintConversion& conversion, bool black,
+void PrintSerig(const Board& board, const common::PrintConversion& conversion, bool black,
                 const common::StrokeFont& font, common::Canvas& canvas);
 // Every pad, whatever its layer.
-void PrintPastilles(const Board& board, const PrintConversion& conversion, bool black,
+void PrintPastilles(const Board& board, const common::PrintConversion& conversion, bool black,
                     common::Canvas& canvas);
 // Every hole: a ring just outside the drill, a white centre, a cross.
-void PrintTrous(const Board& board, const PrintConversion& conversion, bool black,
+void PrintTrous(const Board& board, const common::PrintConversion& conversion, bool black,
                 common::Canvas& canvas);
 
 // The ticked layers of the print dialog, superimposed on one page: each
 // copper side with its pads and holes, then the silkscreen, then the drill
 // plan.
 void PrintBoardPage(const Board& board, const lyt::PrintChoice& choice,
-                    const PrintConversion& conversion, const common::StrokeFont& font,
+                    const common::PrintConversion& conversion, const common::StrokeFont& font,
                     common::Canvas& canvas);
 
 }  // namespace lyt

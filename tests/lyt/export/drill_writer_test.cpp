@@ -4,49 +4,57 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
 using namespace export_tests;
+using ElementKind::Hole;
 
-const std::string kDrillHeaderEnd = CrLf({"M95", "M47, debut perçage", "G05", "M71"});
+BoardElement H(float size, float x, float y) { return E(Hole, BoardLayer::Through, size, x, y); }
 
-BoardElement Hole(float size, float x, float y, std::int32_t layer = BoardLayer::Through) {
-  return Element(0, ElementKind::Hole, layer, size, x, y);
+using LineList = std::initializer_list<std::string>;
+
+std::string File(LineList tools, LineList body) {
+  return CrLf({"M48", "METRIC,LZ"}) + CrLf(tools) +
+         CrLf({"M95", "M47, debut perçage", "G05", "M71"}) + CrLf(body) + CrLf({"M30"});
 }
 
-TEST(DrillWriter, DocumentedExampleWithToolsWrittenWithoutComma) {
-  const std::optional<std::string> file =
-      ExportDrill({Hole(0.4f, 10, 20), Hole(0.5f, 12.54f, 20), Hole(0.4f, 15.08f, 20)});
-  ASSERT_TRUE(file);
-  EXPECT_EQ(*file, CrLf({"M48", "METRIC,LZ", "T1C0.800", "T2C1.000", "M95", "M47, debut perçage",
-                         "G05", "M71", "T1", "X10.000Y175.580", "T2", "X12.540Y175.580", "T1",
-                         "X15.080Y175.580", "M30"}));
+struct DrillCase {
+  const char* Name;
+  std::vector<BoardElement> Board;
+  std::optional<std::string> File;
+};
+
+class DrillFile : public ::testing::TestWithParam<DrillCase> {};
+
+TEST_P(DrillFile, IsWrittenByteForByte) {
+  EXPECT_EQ(ExportDrill(GetParam().Board), GetParam().File);
 }
 
-TEST(DrillWriter, ToolChangesFollowElementOrder) {
-  std::vector<BoardElement> board = {
-      Hole(0.4f, 1, 1),  Hole(0.4f, 2, 1), Hole(0.6f, 3, 1), Hole(0.4f, 4, 1),
-      Hole(0.6f, 5, 1),  Hole(0.6f, 6, 1),
-      // Only holes count, whatever their layer; dead records never do.
-      Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 7, 1),
-      Element(0, ElementKind::Deleted, BoardLayer::Through, 0.9f, 8, 1),
-      Hole(0.7f, 9, 1, BoardLayer::Component)};
-  const std::optional<std::string> file = ExportDrill(board);
-  ASSERT_TRUE(file);
-  EXPECT_EQ(*file, CrLf({"M48", "METRIC,LZ", "T1C0.800", "T2C1.200", "T3C1.400"}) +
-                       kDrillHeaderEnd +
-                       CrLf({"T1", "X1.000Y194.580", "X2.000Y194.580", "T2", "X3.000Y194.580",
-                             "T1", "X4.000Y194.580", "T2", "X5.000Y194.580", "X6.000Y194.580",
-                             "T3", "X9.000Y194.580", "M30"}));
-}
-
-TEST(DrillWriter, SizesApartBeyondTheThirdDecimalAreTwoTools) {
-  const float near = std::nextafter(0.4f, 1.0f);
-  const std::optional<std::string> file = ExportDrill({Hole(0.4f, 0.5f, 195.08f), Hole(near, 1, 1)});
-  ASSERT_TRUE(file);
-  EXPECT_EQ(*file, CrLf({"M48", "METRIC,LZ", "T1C0.800", "T2C0.800"}) + kDrillHeaderEnd +
-                       CrLf({"T1", "X.500Y.500", "T2", "X1.000Y194.580", "M30"}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DrillFile,
+    ::testing::Values(
+        // Tools are written "T1C0.800": a comma after the C reads as a decimal point.
+        DrillCase{"ToolPerSizeChangedEachTimeTheSizeChanges",
+                  {H(0.4f, 10, 20), H(0.5f, 12.54f, 20), H(0.4f, 15.08f, 20)},
+                  File({"T1C0.800", "T2C1.000"},
+                       {"T1", "X10.000Y175.580", "T2", "X12.540Y175.580", "T1",
+                        "X15.080Y175.580"})},
+        // Only holes count, whatever their layer; dead records never do.
+        DrillCase{"OnlyLiveHolesOnAnyLayer",
+                  {H(0.4f, 1, 1), H(0.4f, 2, 1),
+                   E(ElementKind::RoundPad, BoardLayer::Through, 0.8f, 7, 1),
+                   E(ElementKind::Deleted, BoardLayer::Through, 0.9f, 8, 1),
+                   E(Hole, BoardLayer::Component, 0.7f, 9, 1)},
+                  File({"T1C0.800", "T2C1.400"},
+                       {"T1", "X1.000Y194.580", "X2.000Y194.580", "T2", "X9.000Y194.580"})},
+        DrillCase{"SizesApartBeyondTheThirdDecimalAreTwoTools",
+                  {H(0.4f, 0.5f, 195.08f), H(std::nextafter(0.4f, 1.0f), 1, 1)},
+                  File({"T1C0.800", "T2C0.800"}, {"T1", "X.500Y.500", "T2", "X1.000Y194.580"})},
+        DrillCase{"NoFileWithoutHoles",
+                  {E(ElementKind::RoundPad, BoardLayer::Through, 0.8f, 7, 1)},
+                  std::nullopt}),
+    [](const ::testing::TestParamInfo<DrillCase>& info) { return info.param.Name; });
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include "export_test_support.h"
 #include "lyt/export/gerber_writer.h"
 #include "support/recording_canvas.h"
-#include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -12,174 +11,168 @@
 namespace {
 
 using namespace export_tests;
+using namespace lyt::ElementKind;
 
-class GerberLayerTest : public ::testing::Test {
- protected:
-  std::string Layer(std::int32_t layer) { return ExportGerberLayer(board, layer, ui); }
-  // The lines after the aperture definitions, up to "M02*".
-  std::vector<std::string> Body(std::int32_t layer) {
-    std::vector<std::string> lines = Lines(Layer(layer));
-    auto start = std::find(lines.begin(), lines.end(), "G04 tracé du CI *");
-    EXPECT_NE(start, lines.end());
-    EXPECT_EQ(lines.back(), "M02*");
-    return {start + 1, lines.end() - 1};
-  }
-  std::vector<std::string> Definitions(std::int32_t layer) {
-    std::vector<std::string> lines = Lines(Layer(layer));
-    auto end = std::find(lines.begin(), lines.end(), "G04 tracé du CI *");
-    return {lines.begin() + 6, end};
-  }
-  std::vector<std::string> Selections(std::int32_t layer) {
-    std::vector<std::string> selections;
-    for (const std::string& line : Body(layer))
-      if (line.rfind("G54", 0) == 0) selections.push_back(line);
-    return selections;
-  }
+constexpr std::int32_t kComponent = BoardLayer::Component, kSolder = BoardLayer::Solder,
+                       kSilkscreen = BoardLayer::Silkscreen, kThrough = BoardLayer::Through;
+constexpr auto npos = std::string::npos;
 
-  std::vector<BoardElement> board;
-  testing_support::ScriptedUi ui;
+std::string Layer(const std::vector<BoardElement>& board, std::int32_t layer) {
+  GerberProblems problems;
+  return ExportGerberLayer(board, layer, problems);
+}
+
+// The lines between "G04 tracé du CI *" and "M02*", or the aperture
+// definitions before them.
+std::vector<std::string> Part(const std::string& file, bool body) {
+  const std::vector<std::string> lines = Lines(file);
+  const auto middle = std::find(lines.begin(), lines.end(), "G04 tracé du CI *");
+  if (middle == lines.end() || lines.back() != "M02*") {
+    ADD_FAILURE() << "not a whole file:\n" << file;
+    return {};
+  }
+  return body ? std::vector<std::string>(middle + 1, lines.end() - 1)
+              : std::vector<std::string>(lines.begin() + 6, middle);
+}
+
+TEST(GerberLayer, TrackAndThroughPadGiveTheseFilesByteForByte) {
+  const std::vector<BoardElement> board = {E(Track, kComponent, 0.8f, 10, 20, 30, 20),
+                                           E(RoundPad, kThrough, 0.8f, 10, 20),
+                                           E(Hole, kThrough, 0.4f, 10, 20)};
+  const std::string header = CrLf({"G04 format : xxx.xxx unité : millimètre *", "%FSLAX33Y33*",
+                                   "MOMM*", "OFA0B0*", "SFA1B1*", "IPPOS*%"});
+  EXPECT_EQ(Layer(board, kComponent),
+            header + CrLf({"G04 définition des ouvertures pour les pistes *", "%ADD10C,0.8*%",
+                           "G04 définition des ouvertures pour les pastilles rondes *",
+                           "%ADD11C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
+                           "G01X10000Y175580D02*", "X30000Y175580D01*", "G54D11*",
+                           "X10000Y175580D03*", "M02*"}));
+  EXPECT_EQ(Layer(board, kSolder),
+            header + CrLf({"G04 définition des ouvertures pour les pastilles rondes *",
+                           "%ADD10C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
+                           "X10000Y175580D03*", "M02*"}));
+  EXPECT_EQ(Layer(board, kSilkscreen), header + CrLf({"G04 tracé du CI *", "M02*"}))
+      << "an empty layer still gets its file";
+}
+
+TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
+  // Added in the reverse of the numbering order, two track widths.
+  const std::int32_t s = kSilkscreen;
+  const std::vector<BoardElement> board = {
+      E(Text, s, 2.0f, 50, 50, 0, 0, "A"), E(Circle, s, 1.0f, 60, 60),
+      E(RectPad, s, 0.5f, 70, 70),         E(OvalPad, s, 1.0f, 80, 80),
+      E(SquarePad, s, 0.6f, 90, 90),       E(RoundPad, s, 0.5f, 100, 100),
+      E(Track, s, 0.4f, 1, 1, 2, 2),       E(Track, s, 0.25f, 1, 1, 2, 2),
+      E(Track, s, 0.4f, 3, 3, 4, 4)};
+  EXPECT_EQ(Part(Layer(board, s), false),
+            (std::vector<std::string>{
+                "G04 définition des ouvertures pour les pistes *", "%ADD10C,0.4*%",
+                "%ADD11C,0.25*%", "G04 définition des ouvertures pour les pastilles rondes *",
+                "%ADD12C,1.X0.2*%", "G04 définition des ouvertures pour les pastilles carrées *",
+                "%ADD13R,1.2X1.2X0.2*%",
+                "G04 définition des ouvertures pour les pastilles ovales *",
+                "%ADD14O,4.X2.X0.2*%", "%ADD15O,2.X4.X0.2*%",
+                "G04 définition des ouvertures pour les pastilles rectangulaires *",
+                "%ADD16R,2.X1.X0.2*%", "%ADD17R,1.X2.X0.2*%",
+                "G04 définition de l'ouverture pour les cercles *", "%ADD18C,0.150*%",
+                "G04 définition des ouvertures pour le texte *", "%ADD19C,0.333*%"}));
+}
+
+struct BodyCase {
+  const char* Name;
+  std::vector<BoardElement> Board;
+  std::int32_t Layer;
+  std::vector<std::string> Body;
+  GerberProblems Problems = {};
 };
 
-TEST_F(GerberLayerTest, DocumentedExampleByteForByte) {
-  board = ExampleBoard();
-  EXPECT_EQ(Layer(BoardLayer::Component),
-            kGerberHeader + CrLf({"G04 définition des ouvertures pour les pistes *",
-                                  "%ADD10C,0.8*%",
-                                  "G04 définition des ouvertures pour les pastilles rondes *",
-                                  "%ADD11C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
-                                  "G01X10000Y175580D02*", "X30000Y175580D01*", "G54D11*",
-                                  "X10000Y175580D03*", "M02*"}));
-  EXPECT_EQ(Layer(BoardLayer::Solder),
-            kGerberHeader + CrLf({"G04 définition des ouvertures pour les pastilles rondes *",
-                                  "%ADD10C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
-                                  "X10000Y175580D03*", "M02*"}))
-      << "the through pad is on both copper sides, the component track is not";
-  EXPECT_EQ(Layer(BoardLayer::Silkscreen), kGerberHeader + CrLf({"G04 tracé du CI *", "M02*"}))
-      << "an empty layer still gets its file";
-  EXPECT_TRUE(ui.Messages.empty());
+class GerberBody : public ::testing::TestWithParam<BodyCase> {};
+
+TEST_P(GerberBody, WritesTheseLines) {
+  const BodyCase& c = GetParam();
+  GerberProblems problems;
+  EXPECT_EQ(Part(ExportGerberLayer(c.Board, c.Layer, problems), true), c.Body);
+  ExportGerberLayer(c.Board, c.Layer, problems);  // a second file with the same list
+  EXPECT_EQ(problems, c.Problems);
 }
 
-TEST_F(GerberLayerTest, AperturesAreNumberedByTableThenFirstAppearance) {
-  // Added in the reverse of the numbering order, two track widths.
-  const std::int32_t s = BoardLayer::Silkscreen;
-  board = {Element(0, ElementKind::Text, s, 2.0f, 50, 50, 0, 0, "A"),
-           Element(0, ElementKind::Circle, s, 1.0f, 60, 60),
-           Element(0, ElementKind::RectPad, s, 0.5f, 70, 70),
-           Element(0, ElementKind::OvalPad, s, 1.0f, 80, 80),
-           Element(0, ElementKind::SquarePad, s, 0.6f, 90, 90),
-           Element(0, ElementKind::RoundPad, s, 0.5f, 100, 100),
-           Element(0, ElementKind::Track, s, 0.4f, 1, 1, 2, 2),
-           Element(0, ElementKind::Track, s, 0.25f, 1, 1, 2, 2),
-           Element(0, ElementKind::Track, s, 0.4f, 3, 3, 4, 4)};
-  EXPECT_EQ(Definitions(s), (std::vector<std::string>{
-                                "G04 définition des ouvertures pour les pistes *",
-                                "%ADD10C,0.4*%",
-                                "%ADD11C,0.25*%",
-                                "G04 définition des ouvertures pour les pastilles rondes *",
-                                "%ADD12C,1.X0.2*%",
-                                "G04 définition des ouvertures pour les pastilles carrées *",
-                                "%ADD13R,1.2X1.2X0.2*%",
-                                "G04 définition des ouvertures pour les pastilles ovales *",
-                                "%ADD14O,4.X2.X0.2*%",
-                                "%ADD15O,2.X4.X0.2*%",
-                                "G04 définition des ouvertures pour les pastilles rectangulaires *",
-                                "%ADD16R,2.X1.X0.2*%",
-                                "%ADD17R,1.X2.X0.2*%",
-                                "G04 définition de l'ouverture pour les cercles *",
-                                "%ADD18C,0.150*%",
-                                "G04 définition des ouvertures pour le texte *",
-                                "%ADD19C,0.333*%",
-                            }));
-}
+// "L" of height 1 at (10, 20): the stem, then the foot to the right (to the
+// left when seen from the solder side).
+const std::vector<BoardElement> kTwoL = {E(Text, kComponent, 1.0f, 10, 20, 0, 0, "L"),
+                                         E(Text, kSolder, 1.0f, 10, 20, 0, 0, "L")};
 
-TEST_F(GerberLayerTest, ApertureIsSelectedOnlyWhenItChanges) {
-  const float widths[] = {0.3f, 0.3f, 0.3f, 0.3f, 0.3f, 0.5f, 0.5f, 0.5f, 0.3f, 0.3f};
-  for (int i = 0; i < 10; ++i)
-    board.push_back(Element(0, ElementKind::Track, BoardLayer::Solder, widths[i],
-                            static_cast<float>(i), 1, static_cast<float>(i), 5));
-  EXPECT_EQ(Definitions(BoardLayer::Solder),
-            (std::vector<std::string>{"G04 définition des ouvertures pour les pistes *",
-                                      "%ADD10C,0.3*%", "%ADD11C,0.5*%"}));
-  EXPECT_EQ(Selections(BoardLayer::Solder),
-            (std::vector<std::string>{"G54D10*", "G54D11*", "G54D10*"}));
-  EXPECT_EQ(Body(BoardLayer::Solder).size(), 3u + 10u * 2u);
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GerberBody,
+    ::testing::Values(
+        BodyCase{"ApertureSelectedOnlyWhenItChanges",
+                 {E(Track, kSolder, 0.3f, 0, 1, 0, 5), E(Track, kSolder, 0.3f, 1, 1, 1, 5),
+                  E(Track, kSolder, 0.5f, 2, 1, 2, 5), E(Track, kSolder, 0.3f, 3, 1, 3, 5)},
+                 kSolder,
+                 {"G54D10*", "G01X0Y194580D02*", "X0Y190580D01*", "G01X1000Y194580D02*",
+                  "X1000Y190580D01*", "G54D11*", "G01X2000Y194580D02*", "X2000Y190580D01*",
+                  "G54D10*", "G01X3000Y194580D02*", "X3000Y190580D01*"}},
+        BodyCase{"LongPadsTakeTheirApertureByAngle",
+                 {E(OvalPad, kThrough, 1.0f, 10, 20, 0, 0, "", 0),
+                  E(OvalPad, kThrough, 1.0f, 10, 20, 0, 0, "", 90),
+                  E(OvalPad, kThrough, 1.0f, 10, 20, 0, 0, "", 270),
+                  E(OvalPad, kThrough, 1.0f, 10, 20, 0, 0, "", 180),
+                  E(RectPad, kThrough, 0.5f, 12, 20, 0, 0, "", 90)},
+                 kComponent,
+                 {"G54D10*", "X10000Y175580D03*", "G54D11*", "X10000Y175580D03*",
+                  "X10000Y175580D03*", "G54D10*", "X10000Y175580D03*", "G54D13*",
+                  "X12000Y175580D03*"}},
+        BodyCase{"CircleIsOneTurnFromItsRightmostPoint",
+                 {E(Circle, kSilkscreen, 2.5f, 50, 100)},
+                 kSilkscreen,
+                 {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*",
+                  "G01*"}},
+        BodyCase{"ComponentTextReadsFromTheTop",
+                 kTwoL,
+                 kComponent,
+                 {"G54D10*", "G01X10000Y175580D02*", "X10000Y174680D01*", "G01X10000Y174680D02*",
+                  "X10800Y174680D01*"}},
+        BodyCase{"SolderTextIsMirrored",
+                 kTwoL,
+                 kSolder,
+                 {"G54D10*", "G01X10800Y175580D02*", "X10800Y174680D01*", "G01X10800Y174680D02*",
+                  "X10000Y174680D01*"}},
+        BodyCase{"TextAtABadAngleWritesNothingAndIsReportedOnce",
+                 {E(Text, kComponent, 2.0f, 10, 20, 0, 0, "A B.", 45)},
+                 kComponent,
+                 {"G54D10*"},
+                 {"Angle incorrect !"}}),
+    [](const ::testing::TestParamInfo<BodyCase>& info) { return info.param.Name; });
 
-  board.assign(10, Element(0, ElementKind::Track, BoardLayer::Solder, 0.3f, 1, 1, 2, 2));
-  EXPECT_EQ(Selections(BoardLayer::Solder), std::vector<std::string>{"G54D10*"});
-}
-
-TEST_F(GerberLayerTest, LongPadsHaveTwoAperturesChosenByAngle) {
-  for (int angle : {0, 0, 90, 270, 180})
-    board.push_back(Element(0, ElementKind::OvalPad, BoardLayer::Through, 1.0f, 10, 20, 0, 0, "",
-                            angle));
-  board.push_back(Element(0, ElementKind::RectPad, BoardLayer::Through, 0.5f, 12, 20, 0, 0, "", 90));
-  EXPECT_EQ(Definitions(BoardLayer::Component),
-            (std::vector<std::string>{
-                "G04 définition des ouvertures pour les pastilles ovales *", "%ADD10O,4.X2.X0.2*%",
-                "%ADD11O,2.X4.X0.2*%",
-                "G04 définition des ouvertures pour les pastilles rectangulaires *",
-                "%ADD12R,2.X1.X0.2*%", "%ADD13R,1.X2.X0.2*%"}));
-  EXPECT_EQ(Body(BoardLayer::Component),
-            (std::vector<std::string>{"G54D10*", "X10000Y175580D03*", "X10000Y175580D03*",
-                                      "G54D11*", "X10000Y175580D03*", "X10000Y175580D03*",
-                                      "G54D10*", "X10000Y175580D03*", "G54D13*",
-                                      "X12000Y175580D03*"}));
-
-  board = {Element(0, ElementKind::OvalPad, BoardLayer::Through, 1.0f, 10, 20)};
-  EXPECT_EQ(Definitions(BoardLayer::Solder).size(), 3u) << "both apertures even if all lie flat";
-}
-
-TEST_F(GerberLayerTest, CircleIsOneFullTurnFromItsRightmostPoint) {
-  board = {Element(0, ElementKind::Circle, BoardLayer::Silkscreen, 2.5f, 50, 100)};
-  EXPECT_EQ(Body(BoardLayer::Silkscreen),
-            (std::vector<std::string>{"G54D10*", "G01X52500Y95580D02*", "G75*",
-                                      "G03X52500Y95580I-2500J0D01*", "G01*"}));
-}
-
-TEST_F(GerberLayerTest, EachFileTakesItsLayersAndNeverHoles) {
-  board = EveryKindBoard();
-  const std::string component = Layer(BoardLayer::Component);
-  const std::string solder = Layer(BoardLayer::Solder);
-  const std::string silkscreen = Layer(BoardLayer::Silkscreen);
-  // The drill of every pad is left to the drill file; dead and unused kinds
-  // (all 3 mm wide, a size nothing else has) never come out.
-  for (const std::string* file : {&component, &solder, &silkscreen}) {
-    EXPECT_EQ(file->find("C,0.8X0.2"), std::string::npos) << "a 0.4 hole as a pad";
-    EXPECT_EQ(file->find("C,3."), std::string::npos);
-    EXPECT_EQ(file->find("X1000Y194580"), std::string::npos);
+TEST(GerberLayer, EachFileTakesItsLayersAndNeverHolesOrDeadRecords) {
+  // Dead and unused kinds are 3 mm wide, a size nothing else has.
+  std::vector<BoardElement> board = {E(Deleted, kComponent, 3.0f, 1, 1, 2, 2),
+                                     E(2, kComponent, 3.0f, 1, 1, 2, 2),
+                                     E(3, kThrough, 3.0f, 1, 1, 2, 2),
+                                     E(Circle, kSilkscreen, 2.5f, 80, 30)};
+  float x = 10;
+  for (std::int32_t kind : {RoundPad, SquarePad, OvalPad, RectPad}) {
+    board.push_back(E(kind, kThrough, 0.79375f, x, 60));
+    board.push_back(E(Hole, kThrough, 0.4f, x, 60));
+    x += 6;
   }
-  EXPECT_EQ(component.find("cercles"), std::string::npos);
-  EXPECT_EQ(solder.find("cercles"), std::string::npos);
-  EXPECT_NE(silkscreen.find("cercles"), std::string::npos);
-  EXPECT_EQ(silkscreen.find("pastilles"), std::string::npos);
-  for (const std::string* copper : {&component, &solder})
+  const char* const widths[] = {"0.8", "0.5", "0.25"};
+  for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
+    board.push_back(E(Track, layer, std::stof(widths[layer]), 5, 5.0f + layer, 60, 5));
+    board.push_back(E(Text, layer, 1.0f, 10, 70.0f + layer, 0, 0, "T1"));
+  }
+  for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
+    SCOPED_TRACE(layer);
+    const std::string file = Layer(board, layer);
+    EXPECT_EQ(file.find("C,0.8X0.2"), npos) << "a 0.4 hole as a pad";
+    EXPECT_EQ(file.find("C,3."), npos);
+    EXPECT_EQ(file.find("X1000Y194580"), npos);
+    EXPECT_NE(file.find(std::string("pistes *\r\n%ADD10C,") + widths[layer] + "*%\r\nG04"), npos);
+    EXPECT_NE(file.find("pour le texte"), npos);
+    EXPECT_EQ(file.find("G75*") != npos, layer == kSilkscreen) << "circles";
+    EXPECT_EQ(file.find("D03*") != npos, layer != kSilkscreen) << "pads";
     for (const char* pads : {"rondes", "carrées", "ovales", "rectangulaires"})
-      EXPECT_NE(copper->find(pads), std::string::npos) << pads;
-  EXPECT_NE(component.find("%ADD10C,0.8*%\r\n%ADD11C,0.317*%\r\n"), std::string::npos);
-  EXPECT_NE(solder.find("pistes *\r\n%ADD10C,0.5*%\r\nG04"), std::string::npos);
-  EXPECT_NE(silkscreen.find("pistes *\r\n%ADD10C,0.25*%\r\nG04"), std::string::npos);
-}
-
-TEST_F(GerberLayerTest, SolderTextIsMirroredAndComponentTextIsNot) {
-  // "L" of height 1 at (10, 20): the stem, then the foot to the right
-  // (left when seen from the solder side).
-  board = {Element(0, ElementKind::Text, BoardLayer::Component, 1.0f, 10, 20, 0, 0, "L"),
-           Element(0, ElementKind::Text, BoardLayer::Solder, 1.0f, 10, 20, 0, 0, "L")};
-  const std::vector<std::string> component = Body(BoardLayer::Component);
-  const std::vector<std::string> solder = Body(BoardLayer::Solder);
-  EXPECT_EQ(component, (std::vector<std::string>{"G54D10*", "G01X10000Y175580D02*",
-                                                 "X10000Y174680D01*", "G01X10000Y174680D02*",
-                                                 "X10800Y174680D01*"}));
-  EXPECT_EQ(solder, (std::vector<std::string>{"G54D10*", "G01X10800Y175580D02*",
-                                              "X10800Y174680D01*", "G01X10800Y174680D02*",
-                                              "X10000Y174680D01*"}));
-  EXPECT_EQ(Definitions(BoardLayer::Solder).back(), "%ADD10C,0.167*%");
-}
-
-TEST_F(GerberLayerTest, TextAtABadAngleIsReportedPerCharacterAndNotWritten) {
-  board = {Element(0, ElementKind::Text, BoardLayer::Component, 2.0f, 10, 20, 0, 0, "A B.", 45)};
-  EXPECT_EQ(Body(BoardLayer::Component), std::vector<std::string>{"G54D10*"});
-  EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(3, "Angle incorrect !"));
+      EXPECT_EQ(file.find(pads) != npos, layer != kSilkscreen) << pads;
+  }
 }
 
 // Photoplotted texts must look like the screen's: at a height of 1000 units
@@ -187,19 +180,20 @@ TEST_F(GerberLayerTest, TextAtABadAngleIsReportedPerCharacterAndNotWritten) {
 // very segments of the Gerber file, for every glyph, angle and mirroring.
 class GerberTextMatchesScreenFont : public ::testing::TestWithParam<std::tuple<int, bool>> {};
 
-TEST_P(GerberTextMatchesScreenFont, SameSegmentsAsTheScreenFont) {
+TEST_P(GerberTextMatchesScreenFont, SameSegmentsAndPenAsTheScreenFont) {
   const auto [angle, mirror] = GetParam();
   const std::string text = "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789()=+-*/,;%!:><\" abc 2.54mm µ&";
-  testing_support::ScriptedUi ui;
   testing_support::RecordingCanvas canvas;
-  common::StrokeFont font(common::FontVariant::Lyt);
-  font.DrawText(text, 120000, 80000, 1000, 0, angle, mirror, canvas, 1000.0);
+  common::StrokeFont(common::FontVariant::Lyt)
+      .DrawText(text, 120000, 80000, 1000, 0, angle, mirror, canvas, 1000.0);
 
   std::string out;
   float x = 120, y = 80;
-  GerberText(out, text, x, y, 1.0f, angle, mirror, ui);
+  GerberProblems problems;
+  GerberText(out, text, x, y, 1.0f, angle, mirror, problems);
   EXPECT_NEAR(x * 1000.0, canvas.CurrentX(), 0.5);
   EXPECT_NEAR(y * 1000.0, canvas.CurrentY(), 0.5);
+  EXPECT_TRUE(problems.empty());
 
   std::vector<std::string> expected;
   auto point = [](int cx, int cy) {
@@ -211,7 +205,6 @@ TEST_P(GerberTextMatchesScreenFont, SameSegmentsAsTheScreenFont) {
   }
   EXPECT_EQ(expected.size(), 2u * (271u + 20u + 27u)) << "every glyph, \"abc\" and \"254MM\"";
   EXPECT_EQ(Lines(out), expected);
-  EXPECT_TRUE(ui.Messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(AnglesAndMirror, GerberTextMatchesScreenFont,

@@ -1,13 +1,13 @@
-#include "lyt/print/core/print_conversion.h"
+#include "common/core/print_conversion.h"
 
 #include "common/core/rounding.h"
 
 #include <algorithm>
 
-namespace lyt {
+namespace common {
 
-PrintConversion::PrintConversion(const common::Viewport& view, double mmPerPixelX,
-                                 double mmPerPixelY, float scale)
+PrintConversion::PrintConversion(const Viewport& view, double mmPerPixelX, double mmPerPixelY,
+                                 float scale)
     : view_(view), kx_(0.0), ky_(0.0), scale_(scale) {
   view_.Zoom = PrintZoom;
   view_.Scale = view_.ScaleForZoom();
@@ -17,13 +17,13 @@ PrintConversion::PrintConversion(const common::Viewport& view, double mmPerPixel
 }
 
 std::int32_t PrintConversion::X(float mm) const {
-  return common::RoundHalfEven(view_.MmToPixels(mm) * kx_ * scale_);
+  return RoundHalfEven(view_.MmToPixels(mm) * kx_ * scale_);
 }
 
 std::int32_t PrintConversion::Y(float mm) const {
-  return common::RoundHalfEven(view_.MmToPixels(mm) * ky_ * scale_);
+  return RoundHalfEven(view_.MmToPixels(mm) * ky_ * scale_);
 }
 
 std::int32_t PrintConversion::Size(float mm) const { return std::max(1, X(mm)); }
 
-}  // namespace lyt
+}  // namespace common

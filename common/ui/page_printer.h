@@ -4,12 +4,11 @@
 
 class QPrinter;
 
-namespace lyt {
+namespace common {
 
 // Prints one page on `printer` (a printer or a PDF file), set up as `job`
 // says: landscape, colour or monochrome, highest resolution. `draw` paints
 // the page in printer pixels from the printable area's top-left corner.
-common::PrintOutcome PrintOnPrinter(QPrinter& printer, const common::PrintJob& job,
-                                    const common::PageDrawer& draw);
+PrintOutcome PrintOnPrinter(QPrinter& printer, const PrintJob& job, const PageDrawer& draw);
 
-}  // namespace lyt
+}  // namespace common

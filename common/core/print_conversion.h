@@ -4,19 +4,19 @@
 
 #include <cstdint>
 
-namespace lyt {
+namespace common {
 
-// Board millimetres to printer pixels. A length first goes through the view's
-// own conversion at Zoom 16, as the screen would draw it there, then is
-// stretched by kx (x axis) or ky (y axis), the printer pixels per such screen
-// pixel, and by the scale: 1 mm of board is `scale` mm of paper.
+// Document millimetres to printer pixels, for the board and the schematic
+// alike. A length first goes through the view's own conversion at Zoom 16, as
+// the screen would draw it there, then is stretched by kx (x axis) or ky
+// (y axis), the printer pixels per such screen pixel, and by the scale: 1 mm
+// of the document is `scale` mm of paper.
 class PrintConversion {
  public:
   static constexpr std::int32_t PrintZoom = 16;
 
   // `mmPerPixelX` and `mmPerPixelY`: the size of one printer pixel.
-  PrintConversion(const common::Viewport& view, double mmPerPixelX, double mmPerPixelY,
-                  float scale);
+  PrintConversion(const Viewport& view, double mmPerPixelX, double mmPerPixelY, float scale);
 
   std::int32_t X(float mm) const;
   std::int32_t Y(float mm) const;
@@ -26,16 +26,16 @@ class PrintConversion {
   double Kx() const { return kx_; }
   double Ky() const { return ky_; }
   float Scale() const { return scale_; }
-  // Printer pixels per millimetre of board, along x.
+  // Printer pixels per millimetre of the document, along x.
   double PixelsPerMm() const { return view_.Scale * kx_ * scale_; }
 
  private:
   // A copy: the window's view keeps its own zoom while the page is drawn,
   // even if the window repaints meanwhile.
-  common::Viewport view_;
+  Viewport view_;
   double kx_;
   double ky_;
   float scale_;
 };
 
-}  // namespace lyt
+}  // namespace common
