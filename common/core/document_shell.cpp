@@ -5,10 +5,6 @@
 namespace common {
 namespace {
 
-void ShowCaption(const ShellDocument& document, const std::string& name, UiPort& ui) {
-  ui.SetCaption(document.CaptionPrefix() + name);
-}
-
 // The save dialog with the given preset name; on a choice the document takes
 // the path and the caption shows the file's title.
 bool AskSaveName(ShellDocument& document, const std::string& presetName, UiPort& ui) {
@@ -17,7 +13,7 @@ bool AskSaveName(ShellDocument& document, const std::string& presetName, UiPort&
   std::optional<FileChoice> choice = ui.AskFileName(FileDialogKind::Save, settings);
   if (!choice) return false;
   document.SetFileName(choice->Path);
-  ShowCaption(document, choice->Title, ui);
+  document.ShowName(choice->Title, ui);
   return true;
 }
 
@@ -40,8 +36,13 @@ bool SaveDocument(ShellDocument& document, UiPort& ui) {
 
 void SaveDocumentAs(ShellDocument& document, UiPort& ui) {
   if (document.IsEmpty()) return;
+  const std::string oldPath = document.FileName();
+  const std::string oldName = document.ShownName();
   if (!AskSaveName(document, std::string(), ui)) return;
-  document.Write();
+  if (document.Write()) return;
+  // Nothing was written under the new name: the document is still the old file.
+  document.SetFileName(oldPath);
+  document.ShowName(oldName, ui);
 }
 
 // A new document starts unchanged, so quitting it asks nothing.
@@ -59,7 +60,7 @@ void OpenDocument(ShellDocument& document, UiPort& ui) {
   document.Reset();
   document.ClearModified();
   document.SetFileName(choice->Path);
-  ShowCaption(document, choice->Title, ui);
+  document.ShowName(choice->Title, ui);
   document.Read();
 }
 

@@ -26,6 +26,17 @@ class ShellDocument {
   virtual void Reset() = 0;
   // Reads FileName into the freshly reset document and shows it.
   virtual void Read() = 0;
+
+  // The window caption: the prefix, then the name shown (the full path, or
+  // the title the file dialog gave).
+  void ShowName(const std::string& name, UiPort& ui) {
+    shownName_ = name;
+    ui.SetCaption(CaptionPrefix() + name);
+  }
+  const std::string& ShownName() const { return shownName_; }
+
+ private:
+  std::string shownName_;
 };
 
 inline constexpr const char* kSaveChangesQuestion = "Enregistrer les changements ?";
@@ -39,6 +50,7 @@ bool ConfirmSaveChanges(ShellDocument& document, UiPort& ui);
 bool SaveDocument(ShellDocument& document, UiPort& ui);
 
 // Asks for a name (empty preset) and saves; nothing for an empty document.
+// When the save fails the document keeps its old name and caption.
 void SaveDocumentAs(ShellDocument& document, UiPort& ui);
 
 void NewDocument(ShellDocument& document, UiPort& ui);

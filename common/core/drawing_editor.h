@@ -167,7 +167,7 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   void WriteBackSelection();
   // Paste and undo hand the block to the selection tool.
   void UseSelectionTool();
-  void ShiftSelectionBox(float dx, float dy);
+  void ShiftSelectionBox(double dx, double dy);
   bool InSelectionBox(MmPoint point) const;
   MmPoint Snapped(float x, float y) const;
   void LayOut();

@@ -33,7 +33,7 @@ void DrawingEditor<D>::Start(const std::string& commandLine) {
     document_.FileName = commandLine;
     Read();
   }
-  ui_.SetCaption(document_.CaptionPrefix + document_.FileName);
+  ShowName(document_.FileName, ui_);
 }
 
 // The whole reset of New, Open and start-up: document, view, tool, menus,
@@ -52,7 +52,7 @@ void DrawingEditor<D>::InitDocument() {
   ui_.SetPointer(PointerShape::Arrow);
   ResetWindowLists();
   ShowGridStepStatus(viewport_, ui_);
-  ui_.SetCaption(document_.CaptionPrefix + document_.FileName);
+  ShowName(document_.FileName, ui_);
   ui_.RegisterFileTypes();
 }
 
@@ -88,7 +88,7 @@ void DrawingEditor<D>::Read() {
   std::error_code error;
   if (!ReadFile() && std::filesystem::exists(std::filesystem::u8path(document_.FileName), error)) {
     document_.FileName = UntitledFileName;
-    ui_.SetCaption(document_.CaptionPrefix + document_.FileName);
+    ShowName(document_.FileName, ui_);
   }
   LayOut();  // the file may bring other grid steps, hence another scale
   Redraw();
@@ -325,9 +325,10 @@ bool DrawingEditor<D>::InSelectionBox(MmPoint point) const {
 // the move is a difference of grid points, so snapping the edges again would
 // shift the box by half a step: it is only translated.
 template <class D>
-void DrawingEditor<D>::ShiftSelectionBox(float dx, float dy) {
+void DrawingEditor<D>::ShiftSelectionBox(double dx, double dy) {
   MmBox& box = document_.SelectionBox;
-  box = {box.Left + dx, box.Top + dy, box.Right + dx, box.Bottom + dy};
+  box = {ClampPosition(box.Left + dx), ClampPosition(box.Top + dy), ClampPosition(box.Right + dx),
+         ClampPosition(box.Bottom + dy)};
 }
 
 // The items were built around the origin: their first point goes under the
@@ -337,8 +338,8 @@ void DrawingEditor<D>::PlaceUnderPointer() {
   if (document_.Pending.empty()) return;
   const PixelPoint cursor = ui_.CursorInDrawingArea();
   const MmPoint target = Snapped(static_cast<float>(cursor.X), static_cast<float>(cursor.Y));
-  const float dx = target.X - document_.Pending.front().X1;
-  const float dy = target.Y - document_.Pending.front().Y1;
+  const double dx = static_cast<double>(target.X) - document_.Pending.front().X1;
+  const double dy = static_cast<double>(target.Y) - document_.Pending.front().Y1;
   BeginPlacement(document_, target.X, target.Y);
   ShiftSelectionBox(dx, dy);
   dragOrigin_ = target;

@@ -75,6 +75,16 @@ struct DrawingDocument {
   MmPoint PickPoint;
 };
 
+// Positions made by placing, moving, pasting or turning stay within a
+// kilometre of the sheet: far beyond any drawing, and always finite, even
+// for elements a damaged file put near the largest float there is.
+constexpr float PositionLimit = 1.0e6f;
+
+inline float ClampPosition(double position) {
+  if (!(position > -PositionLimit)) return -PositionLimit;  // NaN included
+  return position < PositionLimit ? static_cast<float>(position) : PositionLimit;
+}
+
 // The group number after `group`. A damaged file may hold the largest number
 // there is: the counter then stays there rather than overflow.
 constexpr std::int32_t NextGroup(std::int32_t group) {
@@ -161,34 +171,46 @@ void AddToPending(Document& document, std::int32_t index, std::int32_t moveMode)
   document.Modified = true;
 }
 
-// Translates the active items of Pending, each by the points it moves.
-template <class Document>
-void MovePendingItems(Document& document, float dx, float dy) {
+// Applies `moveX` and `moveY` to the points each active item of Pending
+// moves, keeping every result finite and within the limit.
+template <class Document, class MoveX, class MoveY>
+void MovePendingPoints(Document& document, MoveX moveX, MoveY moveY) {
   for (auto& item : document.Pending) {
     if (!item.Active) continue;
     const MovedPoints moved = PointsMovedBy(item);
     if (moved.First) {
-      item.X1 += dx;
-      item.Y1 += dy;
+      item.X1 = ClampPosition(moveX(item.X1));
+      item.Y1 = ClampPosition(moveY(item.Y1));
     }
     if (moved.Second) {
-      item.X2 += dx;
-      item.Y2 += dy;
+      item.X2 = ClampPosition(moveX(item.X2));
+      item.Y2 = ClampPosition(moveY(item.Y2));
     }
   }
+}
+
+// Translates the active items of Pending, each by the points it moves.
+template <class Document>
+void MovePendingItems(Document& document, double dx, double dy) {
+  MovePendingPoints(document, [dx](double x) { return x + dx; }, [dy](double y) { return y + dy; });
 }
 
 // Starts placing the new items of Pending: they follow the pointer from now
 // on, and the first item's first point lands on `x`, `y` (the snapped pointer
 // position in mm). The editor draws the preview and keeps the drag origin.
+// Each point keeps its offset from that handle, taken before the move, so
+// the handle lands exactly even when a damaged file put it far away.
 template <class Document>
 void BeginPlacement(Document& document, float x, float y) {
   document.PendingIsNew = true;
   document.PendingActive = true;
   document.Dragging = true;
   if (document.Pending.empty()) return;
-  const auto& handle = document.Pending.front();
-  MovePendingItems(document, x - handle.X1, y - handle.Y1);
+  const double handleX = document.Pending.front().X1;
+  const double handleY = document.Pending.front().Y1;
+  MovePendingPoints(
+      document, [&](double px) { return x + (px - handleX); },
+      [&](double py) { return y + (py - handleY); });
 }
 
 // Writes Pending into Elements: appended when new, written back by Index

@@ -1,23 +1,25 @@
 #include "common/core/file_io.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace common {
 namespace fs = std::filesystem;
 namespace {
 
 fs::path ToPath(const std::string& utf8) { return fs::u8path(utf8); }
-
-bool IsWriteProtected(const fs::path& target) {
-  std::error_code error;
-  fs::file_status status = fs::status(target, error);
-  if (error || !fs::exists(status)) return false;
-  return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-}
 
 bool IsPermissionError(int error) {
   return error == EACCES || error == EPERM
@@ -27,37 +29,107 @@ bool IsPermissionError(int error) {
       ;
 }
 
-fs::path TemporaryBeside(const fs::path& target) {
-  fs::path temporary = target;
-  temporary += ".~sav";
-  return temporary;
+SaveResult FailureOf(int error) {
+  return IsPermissionError(error) ? SaveResult::PermissionDenied : SaveResult::Failed;
+}
+
+SaveResult FailureOf(const std::error_code& error) { return FailureOf(error.value()); }
+
+bool IsWriteProtected(const fs::path& target) {
+  std::error_code error;
+  fs::file_status status = fs::status(target, error);
+  if (error || !fs::exists(status)) return false;
+  return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+// Saving through a symbolic link writes the file it points to, so that the
+// link stays a link and its target gets the edits.
+fs::path ResolvedTarget(const fs::path& path) {
+  fs::path target = path;
+  std::error_code error;
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, error)); ++hops) {
+    const fs::path next = fs::read_symlink(target, error);
+    if (error) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;
+}
+
+// A file of its own beside the target, made with exclusive creation so that
+// no file of the user's is ever taken over.
+std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary, int& error) {
+  std::random_device seed;
+  std::mt19937 random(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = target.parent_path() /
+                fs::u8path("." + target.filename().u8string() + "." + std::to_string(random()) + ".tmp");
+    errno = 0;
+    if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx")) return file;
+    error = errno;
+    if (error != EEXIST) return nullptr;
+  }
+  return nullptr;
+}
+
+// Data on the disk before the rename, so a crash cannot leave an empty file
+// in place of the old one.
+bool FlushToDisk(std::FILE* file) {
+  if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
+}
+
+// The rename itself on the disk too; failing this is not worth a message.
+void SyncFolder(const fs::path& folder) {
+#ifndef _WIN32
+  const int descriptor = open(folder.empty() ? "." : folder.string().c_str(), O_RDONLY);
+  if (descriptor < 0) return;
+  fsync(descriptor);
+  close(descriptor);
+#else
+  (void)folder;
+#endif
+}
+
+// The saved file keeps the old file's permissions (a private file stays
+// private); a new file gets the usual ones.
+void KeepPermissions(const fs::path& from, const fs::path& to) {
+  std::error_code error;
+  const fs::file_status status = fs::status(from, error);
+  if (!error && fs::exists(status)) fs::permissions(to, status.permissions(), error);
 }
 
 }  // namespace
 
 SaveResult SaveFileAtomically(const std::string& path, const std::string& bytes) {
-  const fs::path target = ToPath(path);
+  const fs::path target = ResolvedTarget(ToPath(path));
   if (IsWriteProtected(target)) return SaveResult::PermissionDenied;
   std::error_code error;
   if (fs::is_directory(target, error)) return SaveResult::Failed;
 
-  const fs::path temporary = TemporaryBeside(target);
+  fs::path temporary;
+  int createError = 0;
+  std::FILE* file = CreateTemporaryBeside(target, temporary, createError);
+  if (!file) return FailureOf(createError);
   errno = 0;
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) return IsPermissionError(errno) ? SaveResult::PermissionDenied : SaveResult::Failed;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  bool written = static_cast<bool>(out);
-  out.close();
-  if (!written || out.fail()) {
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && FlushToDisk(file);
+  const int writeError = errno;
+  const bool closed = std::fclose(file) == 0;
+  if (!written || !closed) {
     fs::remove(temporary, error);
-    return SaveResult::Failed;
+    return FailureOf(writeError);
   }
+  KeepPermissions(target, temporary);
   fs::rename(temporary, target, error);
   if (error) {
+    const SaveResult result = FailureOf(error);
     fs::remove(temporary, error);
-    return SaveResult::Failed;
+    return result;
   }
+  SyncFolder(target.parent_path());
   return SaveResult::Ok;
 }
 

@@ -10,8 +10,11 @@ enum class SaveResult {
   Failed,            // any other error: missing folder, full disk...
 };
 
-// Writes `bytes` to a temporary file beside `path`, then replaces `path` with
-// it; on any failure the previous file is left as it was.
+// Writes `bytes` to a new temporary file beside `path` (beside the file a
+// symbolic link points to), puts it on the disk, then replaces the old file
+// with it, keeping the old file's permissions. On any failure the previous
+// file is left as it was. A hard link to the old file keeps the old
+// contents: the saved file is a new one.
 SaveResult SaveFileAtomically(const std::string& path, const std::string& bytes);
 
 enum class LoadResult { Ok, NotFound, Failed };

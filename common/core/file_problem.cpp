@@ -17,10 +17,15 @@ std::optional<FileProblem> LoadDocumentText(const std::string& path, std::string
   return UnreadableFile(unreadableText);
 }
 
-std::optional<FileProblem> SaveProblem(SaveResult result) {
+FileProblem CannotWrite(const std::string& path) {
+  return FileProblem{std::string(CannotWriteText) + "\r\n" + path, MessageIcon::Exclamation};
+}
+
+std::optional<FileProblem> SaveProblem(SaveResult result, const std::string& path) {
+  if (result == SaveResult::Ok) return std::nullopt;
   if (result == SaveResult::PermissionDenied)
     return FileProblem{WriteProtectedText, MessageIcon::Exclamation};
-  return std::nullopt;
+  return CannotWrite(path);
 }
 
 }  // namespace common

@@ -31,8 +31,15 @@ FileProblem UnreadableFile(const char* text);
 std::optional<FileProblem> LoadDocumentText(const std::string& path, std::string& contents,
                                             const char* notFoundText, const char* unreadableText);
 
-// What the user is told after an atomic save: a write-protected target is
-// reported, any other failure ends the save silently.
-std::optional<FileProblem> SaveProblem(SaveResult result);
+inline constexpr const char* CannotWriteText = "Impossible d'écrire le fichier";
+
+// The file could not be written for another reason than a refused
+// permission (a full disk, a missing folder...): the text names the file.
+FileProblem CannotWrite(const std::string& path);
+
+// What the user is told after an atomic save of `path`: nothing when it was
+// saved, the write-protection message for a refused permission, otherwise
+// CannotWrite.
+std::optional<FileProblem> SaveProblem(SaveResult result, const std::string& path);
 
 }  // namespace common

@@ -15,8 +15,8 @@ bool HasSecondPoint(std::int32_t kind) { return kind == ElementKind::Track || ki
 void Turn(float& x, float& y, double cx, double cy) {
   const double dx = x - cx;
   const double dy = y - cy;
-  x = static_cast<float>(cx + dy);
-  y = static_cast<float>(cy - dx);
+  x = common::ClampPosition(cx + dy);
+  y = common::ClampPosition(cy - dx);
 }
 
 }  // namespace

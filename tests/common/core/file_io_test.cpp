@@ -44,9 +44,9 @@ TEST_F(FileIoTest, SaveReplacesTheFileAndLeavesNoTemporary) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
-// A failed save leaves what was there; only a write-protected target is
-// worth telling the user about.
-TEST_F(FileIoTest, FailedSavesKeepTheOldFileAndOnlyPermissionIsTold) {
+// A failed save leaves what was there and says why: a refused permission
+// with the write-protection message, anything else naming the file.
+TEST_F(FileIoTest, FailedSavesKeepTheOldFileAndTellWhy) {
   ASSERT_EQ(common::SaveFileAtomically(PathOf("locked.Lyt"), "old"), SaveResult::Ok);
   fs::permissions(PathOf("locked.Lyt"), fs::perms::owner_read | fs::perms::group_read);
   EXPECT_EQ(common::SaveFileAtomically(PathOf("locked.Lyt"), "new"), SaveResult::PermissionDenied);
@@ -58,8 +58,30 @@ TEST_F(FileIoTest, FailedSavesKeepTheOldFileAndOnlyPermissionIsTold) {
   EXPECT_EQ(common::SaveFileAtomically(PathOf("dir.Lyt"), "x"), SaveResult::Failed);
   EXPECT_TRUE(fs::is_directory(folder_ / "dir.Lyt"));
 
-  EXPECT_FALSE(common::SaveProblem(SaveResult::Ok) || common::SaveProblem(SaveResult::Failed));
-  EXPECT_EQ(common::SaveProblem(SaveResult::PermissionDenied)->Icon, common::MessageIcon::Exclamation);
+  EXPECT_FALSE(common::SaveProblem(SaveResult::Ok, "a.Lyt"));
+  EXPECT_EQ(common::SaveProblem(SaveResult::PermissionDenied, "a.Lyt")->Text, common::WriteProtectedText);
+  const auto failed = common::SaveProblem(SaveResult::Failed, "/x/a.Lyt");
+  EXPECT_EQ(failed->Text, "Impossible d'écrire le fichier\r\n/x/a.Lyt");
+  EXPECT_EQ(failed->Icon, common::MessageIcon::Exclamation);
+}
+
+// Whatever lies beside the file stays as it was; a link keeps pointing at the
+// file, which gets the new contents; the old file's permissions stay.
+TEST_F(FileIoTest, SaveSparesNeighboursFollowsLinksAndKeepsPermissions) {
+  std::ofstream(folder_ / "board.Lyt.~sav") << "the user's own";
+  std::ofstream(folder_ / "real.Lyt") << "old";
+  fs::permissions(folder_ / "real.Lyt", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("real.Lyt", folder_ / "link.Lyt");
+
+  ASSERT_EQ(common::SaveFileAtomically(PathOf("board.Lyt"), "board"), SaveResult::Ok);
+  ASSERT_EQ(common::SaveFileAtomically(PathOf("link.Lyt"), "new"), SaveResult::Ok);
+
+  EXPECT_EQ(Read(PathOf("board.Lyt.~sav")), "the user's own");
+  EXPECT_TRUE(fs::is_symlink(folder_ / "link.Lyt"));
+  EXPECT_EQ(Read(PathOf("real.Lyt")), "new");
+  EXPECT_EQ(fs::status(folder_ / "real.Lyt").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
 }
 
 TEST_F(FileIoTest, ReadOnlyFolderIsPermissionDenied) {

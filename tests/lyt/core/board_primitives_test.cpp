@@ -1,6 +1,7 @@
 #include "support/board_test_support.h"
 
 #include <array>
+#include <cmath>
 
 // The four primitives are driven through the editor by the scenario tests;
 // these cases hold the rules those scenarios do not reach.
@@ -105,6 +106,21 @@ TEST(BoardPlacement, MoveFollowsEachItemsMoveModeAndSkipsInactiveItems) {
     const PendingItem& p = board.Pending[i];
     EXPECT_EQ((std::array<float, 4>{p.X1, p.Y1, p.X2, p.Y2}), moved[i]) << i;
   }
+}
+
+// Items a damaged file put near the largest float land on the pointer, and
+// no move, however far, makes a position infinite.
+TEST(BoardPlacement, PositionsStayFiniteWithinTheLimit) {
+  Board board;
+  board.Pending = {NewItem(ElementKind::RoundPad, 3, 1, 3e38f, 3e38f),
+                   NewItem(ElementKind::Track, 0, 1, -3e38f, 3e38f, 3e38f, -3e38f)};
+  BeginPlacement(board, 10.0f, 20.0f);
+  EXPECT_EQ(std::make_pair(board.Pending[0].X1, board.Pending[0].Y1), std::make_pair(10.0f, 20.0f));
+  MovePendingItems(board, 3e38, -3e38);
+  for (const PendingItem& p : board.Pending)
+    for (float v : {p.X1, p.Y1, p.X2, p.Y2}) EXPECT_LE(std::abs(v), common::PositionLimit);
+  EXPECT_EQ(std::make_pair(board.Pending[0].X1, board.Pending[0].Y1),
+            std::make_pair(common::PositionLimit, -common::PositionLimit));
 }
 
 }  // namespace
