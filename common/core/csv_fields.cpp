@@ -48,10 +48,11 @@ std::vector<std::string_view> SplitLines(std::string_view contents) {
   return lines;
 }
 
-bool ParseCsvLine(std::string_view line, std::vector<CsvField>& fields) {
+bool ParseCsvLine(std::string_view line, std::vector<CsvField>& fields, std::size_t maxFields) {
   fields.clear();
   std::size_t i = 0;
   while (true) {
+    if (fields.size() == maxFields) return false;
     CsvField field;
     SkipBlanks(line, i);
     if (i < line.size() && line[i] == '"') {

@@ -21,8 +21,11 @@ struct CsvField {
 std::vector<std::string_view> SplitLines(std::string_view contents);
 
 // Splits one line into its fields. Blanks around a field are dropped, those
-// inside quotes kept. False for an unterminated quote or text after one.
-bool ParseCsvLine(std::string_view line, std::vector<CsvField>& fields);
+// inside quotes kept. False for an unterminated quote or text after one, and
+// for more than `maxFields` fields: reading stops there, so a hostile line
+// of millions of commas costs nothing.
+bool ParseCsvLine(std::string_view line, std::vector<CsvField>& fields,
+                  std::size_t maxFields = static_cast<std::size_t>(-1));
 
 // Builds one line of fields, ended by CR LF.
 class CsvLineWriter {

@@ -104,33 +104,67 @@ void KeepPermissions(const fs::path& from, const fs::path& to) {
 
 }  // namespace
 
-SaveResult SaveFileAtomically(const std::string& path, const std::string& bytes) {
-  const fs::path target = ResolvedTarget(ToPath(path));
-  if (IsWriteProtected(target)) return SaveResult::PermissionDenied;
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : target_(ResolvedTarget(ToPath(path))) {
   std::error_code error;
-  if (fs::is_directory(target, error)) return SaveResult::Failed;
+  if (IsWriteProtected(target_)) {
+    result_ = SaveResult::PermissionDenied;
+  } else if (fs::is_directory(target_, error)) {
+    result_ = SaveResult::Failed;
+  } else {
+    file_ = CreateTemporaryBeside(target_, temporary_, error_);
+    if (!file_) result_ = FailureOf(error_);
+  }
+}
 
-  fs::path temporary;
-  int createError = 0;
-  std::FILE* file = CreateTemporaryBeside(target, temporary, createError);
-  if (!file) return FailureOf(createError);
+AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+
+void AtomicFileWriter::Discard() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+  std::error_code error;
+  if (!temporary_.empty()) fs::remove(temporary_, error);
+  temporary_.clear();
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  if (result_ != SaveResult::Ok) return false;
   errno = 0;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && FlushToDisk(file);
-  const int writeError = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) {
-    fs::remove(temporary, error);
-    return FailureOf(writeError);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size()) return true;
+  result_ = FailureOf(errno);
+  return false;
+}
+
+SaveResult AtomicFileWriter::Commit() {
+  if (result_ != SaveResult::Ok) {
+    Discard();
+    return result_;
   }
-  KeepPermissions(target, temporary);
-  fs::rename(temporary, target, error);
+  errno = 0;
+  const bool synced = FlushToDisk(file_);
+  const int syncError = errno;
+  const bool closed = std::fclose(file_) == 0;
+  file_ = nullptr;
+  if (!synced || !closed) {
+    Discard();
+    return result_ = FailureOf(syncError);
+  }
+  KeepPermissions(target_, temporary_);
+  std::error_code error;
+  fs::rename(temporary_, target_, error);
   if (error) {
-    const SaveResult result = FailureOf(error);
-    fs::remove(temporary, error);
-    return result;
+    result_ = FailureOf(error);
+    Discard();
+    return result_;
   }
-  SyncFolder(target.parent_path());
+  temporary_.clear();
+  SyncFolder(target_.parent_path());
   return SaveResult::Ok;
+}
+
+SaveResult SaveFileAtomically(const std::string& path, const std::string& bytes) {
+  AtomicFileWriter writer(path);
+  writer.Write(bytes);
+  return writer.Commit();
 }
 
 LoadResult LoadFile(const std::string& path, std::string& bytes) {

@@ -53,14 +53,14 @@ std::string ElementLine(const BoardElement& element) {
 
 bool ReadMagicLine(std::string_view line, std::string& magic) {
   std::vector<common::CsvField> fields;
-  if (!common::ParseCsvLine(line, fields) || fields.size() != 1) return false;
+  if (!common::ParseCsvLine(line, fields, 1) || fields.size() != 1) return false;
   magic = fields[0].Text;
   return true;
 }
 
 bool ReadGridLine(std::string_view line, float& gridStepX, float& gridStepY) {
   std::vector<common::CsvField> fields;
-  if (!common::ParseCsvLine(line, fields) || fields.size() != 2) return false;
+  if (!common::ParseCsvLine(line, fields, 2) || fields.size() != 2) return false;
   float x = 0.0f;
   float y = 0.0f;
   if (!ReadNumber(fields[0], x) || !ReadNumber(fields[1], y)) return false;
@@ -71,7 +71,8 @@ bool ReadGridLine(std::string_view line, float& gridStepX, float& gridStepY) {
 
 bool ReadElementLine(std::string_view line, BoardElement& element) {
   std::vector<common::CsvField> fields;
-  if (!common::ParseCsvLine(line, fields) || fields.size() != ElementFieldCount) return false;
+  if (!common::ParseCsvLine(line, fields, ElementFieldCount) ||
+      fields.size() != ElementFieldCount) return false;
   BoardElement read;
   bool ok = ReadInteger(fields[0], read.Group) && ReadInteger(fields[1], read.Kind) &&
             ReadInteger(fields[2], read.Layer) && ReadNumber(fields[3], read.Size) &&

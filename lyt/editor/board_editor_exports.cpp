@@ -23,10 +23,14 @@ bool IsUnnamed(const Board& board) { return board.FileName == UntitledFileName; 
 
 // Through a temporary file, so a failed export leaves an older file whole.
 // The user is told which file could not be written.
-bool SaveExport(const std::string& path, const std::string& text, common::UiPort& ui) {
-  if (common::SaveFileAtomically(path, text) == common::SaveResult::Ok) return true;
+bool TellIfNotSaved(common::SaveResult result, const std::string& path, common::UiPort& ui) {
+  if (result == common::SaveResult::Ok) return true;
   ui.Tell(std::string(kCannotWrite) + "\r\n" + path, common::MessageIcon::Exclamation);
   return false;
+}
+
+bool SaveExport(const std::string& path, const std::string& text, common::UiPort& ui) {
+  return TellIfNotSaved(common::SaveFileAtomically(path, text), path, ui);
 }
 
 }  // namespace
@@ -45,10 +49,15 @@ void BoardEditor::MnuGerber() {
   // in is saved.
   GerberProblems problems;
   std::size_t told = 0;
+  // Each file goes to the disk as it is made: a huge board never sits whole
+  // in memory.
   for (std::int32_t layer : {BoardLayer::Silkscreen, BoardLayer::Component, BoardLayer::Solder}) {
-    const std::string text = ExportGerberLayer(document_.Elements, layer, problems);
+    const std::string path = GerberFileName(document_.FileName, layer);
+    common::AtomicFileWriter file(path);
+    WriteGerberLayer(document_.Elements, layer, problems,
+                     [&file](std::string_view piece) { return file.Write(piece); });
     for (; told < problems.size(); ++told) ui_.Tell(problems[told]);
-    if (!SaveExport(GerberFileName(document_.FileName, layer), text, ui_)) return;
+    if (!TellIfNotSaved(file.Commit(), path, ui_)) return;
   }
   ui_.Tell(kGerberDone);
 }

@@ -170,11 +170,38 @@ void WriteDefinitions(std::string& out, const Apertures& apertures) {
     Line(out, Definition(a.Code, "C," + F(a.Size / 6.0)));
 }
 
+// The file text in pieces, each handed to the sink once it is full, so that
+// memory stays bounded whatever the board holds (a text of millions of
+// characters makes a file of gigabytes).
+class PiecedText {
+ public:
+  explicit PiecedText(const GerberSink& sink) : sink_(sink) {}
+  std::string& Text() { return text_; }
+  void FlushIfFull() {
+    if (text_.size() >= kPieceSize) Flush();
+  }
+  bool Flush() {
+    if (ok_ && !text_.empty()) ok_ = sink_(text_);
+    text_.clear();
+    return ok_;
+  }
+  bool Ok() const { return ok_; }
+
+ private:
+  static constexpr std::size_t kPieceSize = 1 << 16;
+  const GerberSink& sink_;
+  std::string text_;
+  bool ok_ = true;
+};
+
+void GerberCharacter(std::string& out, char32_t character, float& x, float& y, float size,
+                     int angle, bool mirror, GerberProblems& problems);
+
 // Writes the body, selecting an aperture only when it changes.
 class BodyWriter {
  public:
-  BodyWriter(std::string& out, const Apertures& apertures, GerberProblems& problems)
-      : out_(out), apertures_(apertures), problems_(problems) {}
+  BodyWriter(PiecedText& pieces, const Apertures& apertures, GerberProblems& problems)
+      : pieces_(pieces), out_(pieces.Text()), apertures_(apertures), problems_(problems) {}
 
   void Write(const BoardElement& e) {
     const std::optional<Table> table = TableOf(e.Kind);
@@ -207,8 +234,12 @@ class BodyWriter {
         Select(aperture->Code);
         float x = e.X1;
         float y = e.Y1;
-        GerberText(out_, e.Text, x, y, e.Size, e.Angle, e.Layer == BoardLayer::Solder,
-                   problems_);
+        const bool mirror = e.Layer == BoardLayer::Solder;
+        for (char32_t character : common::CharactersToDraw(e.Text, mirror)) {
+          GerberCharacter(out_, character, x, y, e.Size, e.Angle, mirror, problems_);
+          pieces_.FlushIfFull();
+          if (!pieces_.Ok()) return;
+        }
         break;
       }
       default:
@@ -237,6 +268,7 @@ class BodyWriter {
     Line(out_, "G01*");
   }
 
+  PiecedText& pieces_;
   std::string& out_;
   const Apertures& apertures_;
   GerberProblems& problems_;
@@ -267,34 +299,56 @@ std::string GerberFileName(const std::string& boardFileName, std::int32_t layer)
   return PathWithoutExtension(boardFileName) + suffix;
 }
 
-std::string ExportGerberLayer(const std::vector<BoardElement>& elements, std::int32_t layer,
-                              GerberProblems& problems) {
+bool WriteGerberLayer(const std::vector<BoardElement>& elements, std::int32_t layer,
+                      GerberProblems& problems, const GerberSink& sink) {
   Apertures apertures;
   apertures.Collect(elements, layer);
   apertures.Number();
 
-  std::string out;
+  PiecedText pieces(sink);
+  std::string& out = pieces.Text();
   WriteHeader(out);
   WriteDefinitions(out, apertures);
   Line(out, "G04 tracé du CI *");
-  BodyWriter body(out, apertures, problems);
-  for (const BoardElement& e : elements)
+  BodyWriter body(pieces, apertures, problems);
+  for (const BoardElement& e : elements) {
     if (IsOnLayer(e.Layer, layer)) body.Write(e);
+    pieces.FlushIfFull();
+    if (!pieces.Ok()) return false;
+  }
   Line(out, "M02*");
-  return out;
+  return pieces.Flush();
 }
+
+std::string ExportGerberLayer(const std::vector<BoardElement>& elements, std::int32_t layer,
+                              GerberProblems& problems) {
+  std::string text;
+  WriteGerberLayer(elements, layer, problems, [&text](std::string_view piece) {
+    text += piece;
+    return true;
+  });
+  return text;
+}
+
+namespace {
+
+void GerberCharacter(std::string& out, char32_t character, float& x, float& y, float size,
+                     int angle, bool mirror, GerberProblems& problems) {
+  const char32_t upper = common::ToUpperAscii(character);
+  if (const common::Glyph* glyph = common::FindGlyph(BoardGlyphs(), upper)) {
+    GerberGlyph(out, *glyph, x, y, size, angle, mirror, problems);
+  } else if (upper == U' ') {
+    GerberSpace(x, y, size, angle, problems);
+  }
+  // Anything else is left out and takes no room.
+}
+
+}  // namespace
 
 void GerberText(std::string& out, const std::string& text, float& x, float& y, float size,
                 int angle, bool mirror, GerberProblems& problems) {
-  for (char32_t character : common::CharactersToDraw(text, mirror)) {
-    const char32_t upper = common::ToUpperAscii(character);
-    if (const common::Glyph* glyph = common::FindGlyph(BoardGlyphs(), upper)) {
-      GerberGlyph(out, *glyph, x, y, size, angle, mirror, problems);
-    } else if (upper == U' ') {
-      GerberSpace(x, y, size, angle, problems);
-    }
-    // Anything else is left out and takes no room.
-  }
+  for (char32_t character : common::CharactersToDraw(text, mirror))
+    GerberCharacter(out, character, x, y, size, angle, mirror, problems);
 }
 
 void GerberGlyph(std::string& out, const common::Glyph& glyph, float& x, float& y, float size,

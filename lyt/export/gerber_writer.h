@@ -4,7 +4,9 @@
 #include "lyt/core/board_element.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lyt {
@@ -21,6 +23,15 @@ std::string GerberFileName(const std::string& boardFileName, std::int32_t layer)
 // in the order first met. The caller may pass the same list to several
 // files, and tells the user what was added.
 using GerberProblems = std::vector<std::string>;
+
+// Receives the file text piece by piece; false stops the writing.
+using GerberSink = std::function<bool(std::string_view)>;
+
+// Writes the file of one layer to `sink` in pieces as it is produced, so
+// that memory stays bounded however large the file. False when the sink
+// refused a piece. Problems as for ExportGerberLayer.
+bool WriteGerberLayer(const std::vector<BoardElement>& elements, std::int32_t layer,
+                      GerberProblems& problems, const GerberSink& sink);
 
 // The whole file text for one layer. Pads and holes on both copper layers
 // (Through) go to both copper files; solder-side texts are mirrored. A text
