@@ -1,5 +1,6 @@
 #include "common/core/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -27,6 +28,12 @@ float GridRound(float value, float step) {
   if (step == 0.0f) return value;
   double steps = std::floor(static_cast<double>(value) / step + 0.5);
   return static_cast<float>(steps * step);
+}
+
+std::int32_t SaturatingAdd(std::int32_t base, std::int64_t delta) {
+  const std::int64_t sum = static_cast<std::int64_t>(base) + delta;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace common

@@ -15,13 +15,7 @@ using common::DrawMode;
 using common::FillStyle;
 using common::LineStyle;
 
-// base + delta without overflow: a size read from a damaged file may be as
-// large as an int holds.
-int Offset(int base, std::int64_t delta) {
-  const std::int64_t sum = static_cast<std::int64_t>(base) + delta;
-  return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
-                                                   std::numeric_limits<int>::max()));
-}
+int Offset(int base, std::int64_t delta) { return common::SaturatingAdd(base, delta); }
 
 // base - r, where r may be the smallest int, whose negation an int cannot hold.
 int Back(int base, int r) { return Offset(base, -static_cast<std::int64_t>(r)); }

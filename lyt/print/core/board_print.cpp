@@ -30,12 +30,7 @@ PrintInk InkFor(Colour colour, bool black) {
   return {colour, DrawMode::CopyPen};
 }
 
-// base + delta without overflow: a damaged file may hold huge sizes.
-int Offset(int base, std::int64_t delta) {
-  const std::int64_t sum = static_cast<std::int64_t>(base) + delta;
-  return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
-                                                   std::numeric_limits<int>::max()));
-}
+int Offset(int base, std::int64_t delta) { return common::SaturatingAdd(base, delta); }
 
 struct CopperLayer {
   std::int32_t Layer;
