@@ -11,10 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -25,90 +22,71 @@ T* Child(QWidget& parent, const char* name) {
   return child;
 }
 
-TEST(TextDialog, EditingShowsTheWholeTextSelectedWithoutNumbering) {
+// Editing a text offers it whole, selected, with no numbering even if the
+// box was left ticked; Annuler gives an empty text.
+TEST(TextDialog, EditingNumbersNothingAndAnnulerEmptiesTheText) {
   common::TextDialog dialog(common::Program::Lyt);
   Child<QCheckBox>(dialog, "CheckINC")->setChecked(true);
-  dialog.Prepare({false, "R12", 2});
-  dialog.show();
-  auto* text1 = Child<QLineEdit>(dialog, "Text1");
-  EXPECT_EQ(text1->selectedText(), "R12");
-  EXPECT_EQ(dialog.focusWidget(), text1);
-  EXPECT_EQ(Child<QComboBox>(dialog, "ComboTailleTexte")->currentIndex(), 2);
-  for (const char* name : {"CheckINC", "LblINC", "TextINC"})
-    EXPECT_FALSE(Child<QWidget>(dialog, name)->isVisible()) << name;
-  EXPECT_FALSE(dialog.Answer().Numbering) << "a hidden check box numbers nothing";
-
-  dialog.hide();
-  dialog.Prepare({true, "", -1});
-  dialog.show();
-  for (const char* name : {"CheckINC", "LblINC", "TextINC"})
-    EXPECT_TRUE(Child<QWidget>(dialog, name)->isVisible()) << name;
-  EXPECT_TRUE(text1->text().isEmpty());
-  EXPECT_TRUE(dialog.Answer().Numbering);
-}
-
-TEST(TextDialog, AnnulerEmptiesTheText) {
-  common::TextDialog dialog(common::Program::Lyt);
-  QTimer::singleShot(0, &dialog, [&] { Child<QPushButton>(dialog, "CmdAnnuler")->click(); });
-  common::TextDialogAnswer answer = dialog.Ask({false, "R12", 2});
+  QTimer::singleShot(0, &dialog, [&] {
+    EXPECT_EQ(Child<QLineEdit>(dialog, "Text1")->selectedText(), "R12");
+    EXPECT_EQ(Child<QComboBox>(dialog, "ComboTailleTexte")->currentIndex(), 2);
+    EXPECT_FALSE(Child<QCheckBox>(dialog, "CheckINC")->isVisible());
+    EXPECT_FALSE(dialog.Answer().Numbering);
+    Child<QPushButton>(dialog, "CmdAnnuler")->click();
+  });
+  const common::TextDialogAnswer answer = dialog.Ask({false, "R12", 2});
   EXPECT_FALSE(answer.Accepted);
   EXPECT_TRUE(answer.Text.empty());
   EXPECT_FALSE(dialog.isVisible());
 }
 
-// The window keeps one dialog: what the user chose is there at the next use.
+// The window keeps one dialog: what the user chose is there at the next
+// use, but a new text starts empty.
 TEST(TextDialog, MainWindowKeepsHeightAndNumberingBetweenUses) {
   lyt::MainWindow window(QDir::tempPath());
-  QTimer::singleShot(0, &window, [&] {
-    auto* dialog = window.findChild<common::TextDialog*>("FormEditer");
-    ASSERT_NE(dialog, nullptr);
-    Child<QLineEdit>(*dialog, "Text1")->setText("R");
-    Child<QComboBox>(*dialog, "ComboTailleTexte")->setCurrentIndex(4);
-    Child<QCheckBox>(*dialog, "CheckINC")->setChecked(true);
-    Child<QLineEdit>(*dialog, "TextINC")->setText("5");
-    Child<QPushButton>(*dialog, "CmdOK")->click();
-  });
-  auto fields = [](const common::TextDialogAnswer& a) {
-    return std::make_tuple(a.Accepted, a.Text, a.SizeIndex, a.Numbering, a.NumberingStart);
+  using Fields = std::tuple<bool, std::string, int, bool, std::string>;
+  auto answer = [&](const char* text, int size, const char* start) {
+    QTimer::singleShot(0, &window, [&] {
+      auto* dialog = window.findChild<common::TextDialog*>("FormEditer");
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_TRUE(Child<QCheckBox>(*dialog, "CheckINC")->isVisible());
+      EXPECT_EQ(Child<QLineEdit>(*dialog, "Text1")->text(), "");
+      if (*text) Child<QLineEdit>(*dialog, "Text1")->setText(text);
+      if (size >= 0) Child<QComboBox>(*dialog, "ComboTailleTexte")->setCurrentIndex(size);
+      if (*start) Child<QCheckBox>(*dialog, "CheckINC")->setChecked(true);
+      if (*start) Child<QLineEdit>(*dialog, "TextINC")->setText(start);
+      Child<QPushButton>(*dialog, "CmdOK")->click();
+    });
+    const common::TextDialogAnswer a = window.ShowTextDialog({true, "", -1});
+    return Fields{a.Accepted, a.Text, a.SizeIndex, a.Numbering, a.NumberingStart};
   };
-  EXPECT_EQ(fields(window.ShowTextDialog({true, "", -1})),
-            std::make_tuple(true, std::string("R"), 4, true, std::string("5")));
-
-  QTimer::singleShot(0, &window, [&] {
-    Child<QPushButton>(*window.findChild<common::TextDialog*>("FormEditer"), "CmdOK")->click();
-  });
-  EXPECT_EQ(fields(window.ShowTextDialog({true, "", -1})),
-            std::make_tuple(true, std::string(), 4, true, std::string("5")))
-      << "a new text starts empty";
+  EXPECT_EQ(answer("R", 4, "5"), (Fields{true, "R", 4, true, "5"}));
+  EXPECT_EQ(answer("", -1, ""), (Fields{true, "", 4, true, "5"}));
   EXPECT_EQ(window.findChildren<common::TextDialog*>().size(), 1);
 }
 
+// A refused pair leaves the dialog open as typed; Annuler offers nothing.
 TEST(GridStepDialog, OkClosesOnlyWhenTheStepsAreTaken) {
-  std::vector<std::pair<std::string, std::string>> offered;
+  std::vector<std::string> offered;
   bool take = false;
   lyt::GridStepDialog dialog("1.27", "1.27", [&](const std::string& x, const std::string& y) {
-    offered.emplace_back(x, y);
+    offered.push_back(x + " " + y);
     return take;
   });
-  dialog.show();
-  Child<QLineEdit>(dialog, "TextX")->setText("0.2");
-  Child<QPushButton>(dialog, "CMDOK")->click();
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(Child<QLineEdit>(dialog, "TextX")->text(), "0.2") << "left as typed";
-
-  take = true;
-  Child<QLineEdit>(dialog, "TextX")->setText("2.54");
-  Child<QPushButton>(dialog, "CMDOK")->click();
-  EXPECT_FALSE(dialog.isVisible());
+  auto* textX = Child<QLineEdit>(dialog, "TextX");
+  for (const char* x : {"0.2", "2.54"}) {
+    dialog.show();
+    textX->setText(x);
+    Child<QPushButton>(dialog, "CMDOK")->click();
+    EXPECT_EQ(dialog.isVisible(), !take);
+    EXPECT_EQ(textX->text(), x);
+    take = true;
+  }
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  ASSERT_EQ(offered.size(), 2u);
-  EXPECT_EQ(offered[0], std::make_pair(std::string("0.2"), std::string("1.27")));
-  EXPECT_EQ(offered[1], std::make_pair(std::string("2.54"), std::string("1.27")));
-
   dialog.show();
   Child<QPushButton>(dialog, "CmdAnnuler")->click();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  EXPECT_EQ(offered.size(), 2u) << "Annuler offers nothing";
+  EXPECT_EQ(offered, (std::vector<std::string>{"0.2 1.27", "2.54 1.27"}));
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include "lyt/core/board_element.h"
 
 #include <initializer_list>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace export_tests {
@@ -23,19 +23,13 @@ inline std::string CrLf(std::initializer_list<std::string> lines) {
   return text;
 }
 
-// The lines of an export; a line not ended by CR LF is kept with a marker
-// so that the comparison fails visibly.
+// The lines of an export; a last line without CR LF is marked, to fail visibly.
 inline std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start) + "<no CR LF>");
-      break;
-    }
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
     lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
+  if (start < text.size()) lines.push_back(text.substr(start) + "<no CR LF>");
   return lines;
 }
 

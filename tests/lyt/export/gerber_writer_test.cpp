@@ -12,27 +12,25 @@ namespace {
 
 using namespace export_tests;
 using namespace lyt::ElementKind;
+using Strings = std::vector<std::string>;
 
 constexpr std::int32_t kComponent = BoardLayer::Component, kSolder = BoardLayer::Solder,
                        kSilkscreen = BoardLayer::Silkscreen, kThrough = BoardLayer::Through;
-constexpr auto npos = std::string::npos;
 
 std::string Layer(const std::vector<BoardElement>& board, std::int32_t layer) {
   GerberProblems problems;
   return ExportGerberLayer(board, layer, problems);
 }
 
-// The lines between "G04 tracé du CI *" and "M02*", or the aperture
-// definitions before them.
-std::vector<std::string> Part(const std::string& file, bool body) {
-  const std::vector<std::string> lines = Lines(file);
+// The body between "G04 tracé du CI *" and "M02*", or the aperture
+// definitions between the header and it.
+Strings Part(const std::string& file, bool body) {
+  const Strings lines = Lines(file);
   const auto middle = std::find(lines.begin(), lines.end(), "G04 tracé du CI *");
-  if (middle == lines.end() || lines.back() != "M02*") {
-    ADD_FAILURE() << "not a whole file:\n" << file;
-    return {};
-  }
-  return body ? std::vector<std::string>(middle + 1, lines.end() - 1)
-              : std::vector<std::string>(lines.begin() + 6, middle);
+  const bool whole = middle - lines.begin() >= 6 && lines.back() == "M02*";
+  EXPECT_TRUE(whole) << "not a whole file:\n" << file;
+  if (!whole) return {};
+  return body ? Strings(middle + 1, lines.end() - 1) : Strings(lines.begin() + 6, middle);
 }
 
 TEST(GerberLayer, TrackAndThroughPadGiveTheseFilesByteForByte) {
@@ -41,16 +39,14 @@ TEST(GerberLayer, TrackAndThroughPadGiveTheseFilesByteForByte) {
                                            E(Hole, kThrough, 0.4f, 10, 20)};
   const std::string header = CrLf({"G04 format : xxx.xxx unité : millimètre *", "%FSLAX33Y33*",
                                    "MOMM*", "OFA0B0*", "SFA1B1*", "IPPOS*%"});
+  const std::string pads = "G04 définition des ouvertures pour les pastilles rondes *";
   EXPECT_EQ(Layer(board, kComponent),
             header + CrLf({"G04 définition des ouvertures pour les pistes *", "%ADD10C,0.8*%",
-                           "G04 définition des ouvertures pour les pastilles rondes *",
-                           "%ADD11C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
+                           pads, "%ADD11C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
                            "G01X10000Y175580D02*", "X30000Y175580D01*", "G54D11*",
                            "X10000Y175580D03*", "M02*"}));
-  EXPECT_EQ(Layer(board, kSolder),
-            header + CrLf({"G04 définition des ouvertures pour les pastilles rondes *",
-                           "%ADD10C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
-                           "X10000Y175580D03*", "M02*"}));
+  EXPECT_EQ(Layer(board, kSolder), header + CrLf({pads, "%ADD10C,1.6X0.2*%", "G04 tracé du CI *",
+                                                  "G54D10*", "X10000Y175580D03*", "M02*"}));
   EXPECT_EQ(Layer(board, kSilkscreen), header + CrLf({"G04 tracé du CI *", "M02*"}))
       << "an empty layer still gets its file";
 }
@@ -59,30 +55,26 @@ TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
   // Added in the reverse of the numbering order, two track widths.
   const std::int32_t s = kSilkscreen;
   const std::vector<BoardElement> board = {
-      E(Text, s, 2.0f, 50, 50, 0, 0, "A"), E(Circle, s, 1.0f, 60, 60),
-      E(RectPad, s, 0.5f, 70, 70),         E(OvalPad, s, 1.0f, 80, 80),
-      E(SquarePad, s, 0.6f, 90, 90),       E(RoundPad, s, 0.5f, 100, 100),
-      E(Track, s, 0.4f, 1, 1, 2, 2),       E(Track, s, 0.25f, 1, 1, 2, 2),
-      E(Track, s, 0.4f, 3, 3, 4, 4)};
+      E(Text, s, 2.0f, 50, 50, 0, 0, "A"), E(Circle, s, 1.0f, 60, 60), E(RectPad, s, 0.5f, 70, 70),
+      E(OvalPad, s, 1.0f, 80, 80),         E(SquarePad, s, 0.6f, 90, 90),
+      E(RoundPad, s, 0.5f, 100, 100),      E(Track, s, 0.4f, 1, 1, 2, 2),
+      E(Track, s, 0.25f, 1, 1, 2, 2),      E(Track, s, 0.4f, 3, 3, 4, 4)};
+  const std::string of = "G04 définition des ouvertures pour ";
   EXPECT_EQ(Part(Layer(board, s), false),
-            (std::vector<std::string>{
-                "G04 définition des ouvertures pour les pistes *", "%ADD10C,0.4*%",
-                "%ADD11C,0.25*%", "G04 définition des ouvertures pour les pastilles rondes *",
-                "%ADD12C,1.X0.2*%", "G04 définition des ouvertures pour les pastilles carrées *",
-                "%ADD13R,1.2X1.2X0.2*%",
-                "G04 définition des ouvertures pour les pastilles ovales *",
-                "%ADD14O,4.X2.X0.2*%", "%ADD15O,2.X4.X0.2*%",
-                "G04 définition des ouvertures pour les pastilles rectangulaires *",
-                "%ADD16R,2.X1.X0.2*%", "%ADD17R,1.X2.X0.2*%",
-                "G04 définition de l'ouverture pour les cercles *", "%ADD18C,0.150*%",
-                "G04 définition des ouvertures pour le texte *", "%ADD19C,0.333*%"}));
+            (Strings{of + "les pistes *", "%ADD10C,0.4*%", "%ADD11C,0.25*%",
+                     of + "les pastilles rondes *", "%ADD12C,1.X0.2*%",
+                     of + "les pastilles carrées *", "%ADD13R,1.2X1.2X0.2*%",
+                     of + "les pastilles ovales *", "%ADD14O,4.X2.X0.2*%", "%ADD15O,2.X4.X0.2*%",
+                     of + "les pastilles rectangulaires *", "%ADD16R,2.X1.X0.2*%",
+                     "%ADD17R,1.X2.X0.2*%", "G04 définition de l'ouverture pour les cercles *",
+                     "%ADD18C,0.150*%", of + "le texte *", "%ADD19C,0.333*%"}));
 }
 
 struct BodyCase {
   const char* Name;
   std::vector<BoardElement> Board;
   std::int32_t Layer;
-  std::vector<std::string> Body;
+  Strings Body;
   GerberProblems Problems = {};
 };
 
@@ -101,6 +93,10 @@ TEST_P(GerberBody, WritesTheseLines) {
 const std::vector<BoardElement> kTwoL = {E(Text, kComponent, 1.0f, 10, 20, 0, 0, "L"),
                                          E(Text, kSolder, 1.0f, 10, 20, 0, 0, "L")};
 
+BoardElement Long(std::int32_t kind, float size, float x, std::int32_t angle) {
+  return E(kind, kThrough, size, x, 20, 0, 0, "", angle);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, GerberBody,
     ::testing::Values(
@@ -112,11 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "X1000Y190580D01*", "G54D11*", "G01X2000Y194580D02*", "X2000Y190580D01*",
                   "G54D10*", "G01X3000Y194580D02*", "X3000Y190580D01*"}},
         BodyCase{"LongPadsTakeTheirApertureByAngle",
-                 {E(OvalPad, kThrough, 1.0f, 10, 20, 0, 0, "", 0),
-                  E(OvalPad, kThrough, 1.0f, 10, 20, 0, 0, "", 90),
-                  E(OvalPad, kThrough, 1.0f, 10, 20, 0, 0, "", 270),
-                  E(OvalPad, kThrough, 1.0f, 10, 20, 0, 0, "", 180),
-                  E(RectPad, kThrough, 0.5f, 12, 20, 0, 0, "", 90)},
+                 {Long(OvalPad, 1.0f, 10, 0), Long(OvalPad, 1.0f, 10, 90),
+                  Long(OvalPad, 1.0f, 10, 270), Long(OvalPad, 1.0f, 10, 180),
+                  Long(RectPad, 0.5f, 12, 90)},
                  kComponent,
                  {"G54D10*", "X10000Y175580D03*", "G54D11*", "X10000Y175580D03*",
                   "X10000Y175580D03*", "G54D10*", "X10000Y175580D03*", "G54D13*",
@@ -124,22 +118,15 @@ INSTANTIATE_TEST_SUITE_P(
         BodyCase{"CircleIsOneTurnFromItsRightmostPoint",
                  {E(Circle, kSilkscreen, 2.5f, 50, 100)},
                  kSilkscreen,
-                 {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*",
-                  "G01*"}},
-        BodyCase{"ComponentTextReadsFromTheTop",
-                 kTwoL,
-                 kComponent,
+                 {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*", "G01*"}},
+        BodyCase{"ComponentTextReadsFromTheTop", kTwoL, kComponent,
                  {"G54D10*", "G01X10000Y175580D02*", "X10000Y174680D01*", "G01X10000Y174680D02*",
                   "X10800Y174680D01*"}},
-        BodyCase{"SolderTextIsMirrored",
-                 kTwoL,
-                 kSolder,
+        BodyCase{"SolderTextIsMirrored", kTwoL, kSolder,
                  {"G54D10*", "G01X10800Y175580D02*", "X10800Y174680D01*", "G01X10800Y174680D02*",
                   "X10000Y174680D01*"}},
         BodyCase{"TextAtABadAngleWritesNothingAndIsReportedOnce",
-                 {E(Text, kComponent, 2.0f, 10, 20, 0, 0, "A B.", 45)},
-                 kComponent,
-                 {"G54D10*"},
+                 {E(Text, kComponent, 2.0f, 10, 20, 0, 0, "A B.", 45)}, kComponent, {"G54D10*"},
                  {"Angle incorrect !"}}),
     [](const ::testing::TestParamInfo<BodyCase>& info) { return info.param.Name; });
 
@@ -149,17 +136,16 @@ TEST(GerberLayer, EachFileTakesItsLayersAndNeverHolesOrDeadRecords) {
                                      E(2, kComponent, 3.0f, 1, 1, 2, 2),
                                      E(3, kThrough, 3.0f, 1, 1, 2, 2),
                                      E(Circle, kSilkscreen, 2.5f, 80, 30)};
-  float x = 10;
   for (std::int32_t kind : {RoundPad, SquarePad, OvalPad, RectPad}) {
-    board.push_back(E(kind, kThrough, 0.79375f, x, 60));
-    board.push_back(E(Hole, kThrough, 0.4f, x, 60));
-    x += 6;
+    board.push_back(E(kind, kThrough, 0.79375f, 6.0f * kind, 60));
+    board.push_back(E(Hole, kThrough, 0.4f, 6.0f * kind, 60));
   }
   const char* const widths[] = {"0.8", "0.5", "0.25"};
   for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
     board.push_back(E(Track, layer, std::stof(widths[layer]), 5, 5.0f + layer, 60, 5));
     board.push_back(E(Text, layer, 1.0f, 10, 70.0f + layer, 0, 0, "T1"));
   }
+  constexpr auto npos = std::string::npos;
   for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
     SCOPED_TRACE(layer);
     const std::string file = Layer(board, layer);
@@ -186,7 +172,6 @@ TEST_P(GerberTextMatchesScreenFont, SameSegmentsAndPenAsTheScreenFont) {
   testing_support::RecordingCanvas canvas;
   common::StrokeFont(common::FontVariant::Lyt)
       .DrawText(text, 120000, 80000, 1000, 0, angle, mirror, canvas, 1000.0);
-
   std::string out;
   float x = 120, y = 80;
   GerberProblems problems;
@@ -194,8 +179,7 @@ TEST_P(GerberTextMatchesScreenFont, SameSegmentsAndPenAsTheScreenFont) {
   EXPECT_NEAR(x * 1000.0, canvas.CurrentX(), 0.5);
   EXPECT_NEAR(y * 1000.0, canvas.CurrentY(), 0.5);
   EXPECT_TRUE(problems.empty());
-
-  std::vector<std::string> expected;
+  Strings expected;
   auto point = [](int cx, int cy) {
     return "X" + std::to_string(cx) + "Y" + std::to_string(195580 - cy);
   };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -13,6 +14,7 @@ using namespace lyt::ElementKind;
 using common::Colour;
 using common::DrawMode;
 using common::Rgb;
+using Shape = testing_support::RecordingCanvas::Shape;
 
 BoardElement E(std::int32_t kind, std::int32_t layer, float size, float x1, float y1,
                float x2 = 0, float y2 = 0, std::string text = {}) {
@@ -28,24 +30,20 @@ class PrintRoutines : public ::testing::Test {
   testing_support::RecordingCanvas canvas;
 };
 
+// A ring a dot wider than the hole, its centre painted white, then arms of
+// 1.5 radii over the centre.
 TEST_F(PrintRoutines, HoleIsRingThenWhiteCentreThenCross) {
   board.Elements = {E(Hole, BoardLayer::Through, 0.9525f, 25.4f, 50.8f)};  // r = 22
   PrintTrous(board, at600, false, canvas);
-  ASSERT_EQ(canvas.Drawing.size(), 4u);
-  const auto &ring = canvas.Drawing[0], &centre = canvas.Drawing[1], &across = canvas.Drawing[2],
-             &down = canvas.Drawing[3];
-  EXPECT_EQ(std::vector<int>({ring.X1, ring.Y1, ring.X2, ring.Width}),
-            std::vector<int>({600, 1200, 23, 1}));
-  EXPECT_EQ(ring.Colour, Rgb(0, 0, 255));
-  EXPECT_EQ(centre.What, testing_support::RecordingCanvas::Shape::Circle);
-  EXPECT_EQ(centre.X2, 21);
-  EXPECT_EQ(centre.Mode, DrawMode::PaintWhite);
-  EXPECT_EQ(centre.Colour, Rgb(255, 255, 255));
-  // Arms of 1.5 r, over the white centre.
-  EXPECT_EQ(std::vector<int>({across.X1, across.X2, down.Y1, down.Y2}),
-            std::vector<int>({567, 633, 1167, 1233}));
-  EXPECT_EQ(across.Colour, Rgb(0, 0, 255));
-  EXPECT_EQ(down.Colour, Rgb(0, 0, 255));
+  std::vector<std::tuple<Shape, int, int, int, int, int, Colour, bool>> drawn;
+  for (const auto& d : canvas.Drawing)
+    drawn.emplace_back(d.What, d.X1, d.Y1, d.X2, d.Y2, d.Width, d.Colour,
+                       d.Mode == DrawMode::PaintWhite);
+  const Colour blue = Rgb(0, 0, 255), white = Rgb(255, 255, 255);
+  EXPECT_EQ(drawn, (decltype(drawn){{Shape::Circle, 600, 1200, 23, 0, 1, blue, false},
+                                     {Shape::Circle, 600, 1200, 21, 0, 1, white, true},
+                                     {Shape::Line, 567, 1200, 633, 1200, 1, blue, false},
+                                     {Shape::Line, 600, 1167, 600, 1233, 1, blue, false}}));
 }
 
 TEST_F(PrintRoutines, BlackPageIsOnlyBlackAndWhite) {
