@@ -18,7 +18,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -62,7 +61,7 @@ QRect BoxOf(const QImage& image, QRgb colour) {
 
 // The PDF entry asks for the file: giving it up prints nothing and leaves
 // the dialog open; with a name the page is written there and the dialog
-// hides, to come back with its settings. On the page, as pdftoppm renders
+// hides, to come back with its settings; an unlisted printer is never opened. On the page, as pdftoppm renders
 // it, lengths are the board's times the scale and the white centre of a
 // hole shows.
 TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
@@ -102,6 +101,13 @@ TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   editor.MnuImpression();
   EXPECT_EQ(kept.Printer, common::PrinterChooser::PdfEntry().toStdString());
   EXPECT_TRUE(kept.Component && !kept.Black && kept.Scale == "2");
+  // A printer that is not in the list is never opened.
+  EXPECT_FALSE(window.ShowPrinterProperties("Imprimante disparue"));
+  bool drawn = false;
+  EXPECT_EQ(window.PrintPage({"Imprimante disparue", true, true, {}}, [&](common::Canvas&, double, double) {
+    drawn = true;
+  }), common::PrintOutcome::Failed);
+  EXPECT_FALSE(drawn);
 
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
     GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
@@ -129,20 +135,6 @@ TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   EXPECT_EQ(at(0.2, 0.2), 0xFFFFFFu);  // inside the drill, off the cross
   EXPECT_EQ(at(0.3, 0), 0x0000FFu);    // the cross
   EXPECT_EQ(at(0.5, 0.5), 0xFF0000u);  // copper around the drill
-}
-
-// A printer that is not in the list is never opened.
-TEST(PrinterChooser, UnlistedPrinterIsNeitherSetUpNorPrinted) {
-  QDialog dialog;
-  auto* layout = new QVBoxLayout(&dialog);
-  common::PrinterChooser chooser(dialog, *layout, common::PrinterChooser::PropertiesButton::Hidden);
-  EXPECT_FALSE(chooser.ShowProperties("Imprimante disparue"));
-  common::PrintJob job;
-  job.Printer = "Imprimante disparue";
-  bool drawn = false;
-  EXPECT_EQ(chooser.PrintPage(job, [&](common::Canvas&, double, double) { drawn = true; }),
-            common::PrintOutcome::Failed);
-  EXPECT_FALSE(drawn);
 }
 
 }  // namespace

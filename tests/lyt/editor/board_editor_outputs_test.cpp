@@ -88,13 +88,9 @@ TEST_F(BoardOutputs, RefusalsAndUnwritableFolderAreReported) {
   }
 }
 
+// Black, the component side alone or nothing.
 PrintChoice Ticked(const std::string& scale, bool component = true) {
-  PrintChoice choice;
-  choice.Printer = "Bureau";
-  choice.Black = true;
-  choice.Component = component;
-  choice.Scale = scale;
-  return choice;
+  return {"Bureau", true, component, false, false, false, scale};
 }
 
 // The print command with a scripted dialog and a 600 dpi printer; whatever
@@ -112,9 +108,9 @@ class BoardPrint : public BoardOutputs {
   std::pair<std::int32_t, double> View() const { return {editor.View().Zoom, editor.View().Scale}; }
   void ExpectEchec() {
     ASSERT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0].Text, "Impossible d'accéder à l'imprimante!");
-    EXPECT_EQ(ui.Messages[0].Title, "Echec");
-    EXPECT_EQ(ui.Messages[0].Icon, MessageIcon::Information);
+    const auto& m = ui.Messages[0];
+    EXPECT_TRUE(m.Text == "Impossible d'accéder à l'imprimante!" && m.Title == "Echec" &&
+                m.Icon == MessageIcon::Information) << m.Text;
     EXPECT_EQ(View(), view);
   }
 
@@ -138,9 +134,7 @@ TEST_F(BoardPrint, ScaleAndLayersAreCheckedBeforeThePage) {
   ui.WhilePrinting = [&] { viewWhilePrinting = View(); };  // as a repaint would
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Scale);
-    ui.Messages.clear();
-    ui.PrintResults.clear();
-    ui.PrintJobs.clear();
+    ui.Messages.clear(), ui.PrintResults.clear(), ui.PrintJobs.clear();
     ui.PrintChoices = {Ticked(c.Scale, c.Ticked)};
     editor.MnuImpression();
     EXPECT_EQ(ui.PrintResults, std::vector<bool>{c.Refusal == nullptr});
