@@ -128,37 +128,32 @@ class GerbvReadsBack : public ::testing::Test {
     const int status = std::system(("gerbv " + arguments + " '" + folder.File(file) +
                                     "' </dev/null >/dev/null 2>'" + errors + "'")
                                        .c_str());
+    const std::string complaints = testing_support::ReadBytes(errors);
     EXPECT_EQ(status, 0);
-    std::stringstream lines(testing_support::ReadBytes(errors));
-    for (std::string line; std::getline(lines, line);)
-      EXPECT_TRUE(line.find("CRITICAL") == line.npos && line.find("WARNING") == line.npos) << line;
+    EXPECT_TRUE(complaints.find("CRITICAL") == complaints.npos &&
+                complaints.find("WARNING") == complaints.npos) << complaints;
   }
 
   Board board;
   testing_support::TempFolder folder;
 };
 
-class GerbvDrawsEachLayer : public GerbvReadsBack,
-                            public ::testing::WithParamInterface<std::int32_t> {};
-
-TEST_P(GerbvDrawsEachLayer, CopperAndInkWhereTheBoardHasThem) {
-  const std::int32_t layer = GetParam();
-  GerberProblems problems;
-  Run("couche.gbr", ExportGerberLayer(board.Elements, layer, problems),
-      "-x png -D 1000 -B 0 -u mm -O 0x0 -W 1.6x0.8 -f '#FFFFFFFF' -b '#000000' -o '" +
-          folder.File("couche.png") + "'");
-  const Ink theirs = InkOf(QImage(QString::fromStdString(folder.File("couche.png"))),
-                          [](QRgb pixel) { return qGray(pixel) >= 128; });
-  const Ink ours = RenderOurs(board, layer);
-  ASSERT_GT(Count(ours), 1000);
-  EXPECT_EQ(Strays(ours, theirs, true), 0) << "ours, missing from gerbv's";
-  EXPECT_EQ(Strays(theirs, ours, false), 0) << "gerbv's, not ours";
-  EXPECT_NEAR(Count(theirs), Count(ours), Count(ours) * 0.05);
+TEST_F(GerbvReadsBack, EachLayerIsDrawnWhereOurScreenDrawsIt) {
+  for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder, BoardLayer::Silkscreen}) {
+    SCOPED_TRACE(layer);
+    GerberProblems problems;
+    Run("couche.gbr", ExportGerberLayer(board.Elements, layer, problems),
+        "-x png -D 1000 -B 0 -u mm -O 0x0 -W 1.6x0.8 -f '#FFFFFFFF' -b '#000000' -o '" +
+            folder.File("couche.png") + "'");
+    const Ink theirs = InkOf(QImage(QString::fromStdString(folder.File("couche.png"))),
+                            [](QRgb pixel) { return qGray(pixel) >= 128; });
+    const Ink ours = RenderOurs(board, layer);
+    ASSERT_GT(Count(ours), 1000);
+    EXPECT_EQ(Strays(ours, theirs, true), 0) << "ours, missing from gerbv's";
+    EXPECT_EQ(Strays(theirs, ours, false), 0) << "gerbv's, not ours";
+    EXPECT_NEAR(Count(theirs), Count(ours), Count(ours) * 0.05);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Layers, GerbvDrawsEachLayer,
-                         ::testing::Values(BoardLayer::Component, BoardLayer::Solder,
-                                           BoardLayer::Silkscreen));
 
 // gerbv writes drill files back in inches, tools to the thousandth and
 // positions to the ten-thousandth, grouped by tool. A misread number would

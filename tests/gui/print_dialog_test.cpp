@@ -27,14 +27,7 @@ namespace {
 
 using board_tests::Element;
 
-template <class Widget>
-Widget* Child(QWidget* parent, const char* name) {
-  auto* widget = parent->findChild<Widget*>(name);
-  EXPECT_NE(widget, nullptr) << name;
-  return widget;
-}
-
-void Click(QWidget* dialog, const char* name) { Child<QPushButton>(dialog, name)->click(); }
+void Click(QWidget* dialog, const char* name) { dialog->findChild<QPushButton*>(name)->click(); }
 
 // Acts on the next modal window of type W once it is up; a window that never
 // comes fails the test after a few seconds instead of hanging it.
@@ -61,9 +54,9 @@ QRect BoxOf(const QImage& image, QRgb colour) {
 
 // The PDF entry asks for the file: giving it up prints nothing and leaves
 // the dialog open; with a name the page is written there and the dialog
-// hides, to come back with its settings; an unlisted printer is never opened. On the page, as pdftoppm renders
-// it, lengths are the board's times the scale and the white centre of a
-// hole shows.
+// hides, to come back with its settings. An unlisted printer is never
+// opened. On the page, as pdftoppm renders it, lengths are the board's times
+// the scale and the white centre of a hole shows.
 TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   lyt::MainWindow window(QDir::tempPath());
   window.show();
@@ -77,10 +70,10 @@ TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
       Element(0, lyt::ElementKind::RoundPad, lyt::BoardLayer::Through, 1.5f, 20, 35),
       Element(0, lyt::ElementKind::Hole, lyt::BoardLayer::Through, 0.5f, 20, 35)};
   WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* form) {
-    auto* printers = Child<QComboBox>(form, "ComboPrinter");
+    auto* printers = form->findChild<QComboBox*>("ComboPrinter");
     printers->setCurrentIndex(printers->findText(common::PrinterChooser::PdfEntry()));
-    Child<QCheckBox>(form, "CheckComposants")->setChecked(true);
-    Child<QLineEdit>(form, "TextEchelle")->setText("2");
+    form->findChild<QCheckBox*>("CheckComposants")->setChecked(true);
+    form->findChild<QLineEdit*>("TextEchelle")->setText("2");
     WhenShown<QFileDialog>([](QFileDialog* files) { files->reject(); });
     Click(form, "CmdImprim");
     EXPECT_TRUE(form->isVisible());
@@ -104,9 +97,9 @@ TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   // A printer that is not in the list is never opened.
   EXPECT_FALSE(window.ShowPrinterProperties("Imprimante disparue"));
   bool drawn = false;
-  EXPECT_EQ(window.PrintPage({"Imprimante disparue", true, true, {}}, [&](common::Canvas&, double, double) {
-    drawn = true;
-  }), common::PrintOutcome::Failed);
+  const common::PrintJob unlisted{"Imprimante disparue", true, true, {}};
+  EXPECT_EQ(window.PrintPage(unlisted, [&](common::Canvas&, double, double) { drawn = true; }),
+            common::PrintOutcome::Failed);
   EXPECT_FALSE(drawn);
 
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
