@@ -35,9 +35,8 @@ class BoardRenderPixelTest : public ::testing::Test {
     draw(canvas);
   }
   void Redraw() {
-    Draw([&](common::Canvas& c) {
-      RedrawBoard(board, layers, {0, 0, 256, 256}, viewport, font, c);
-    });
+    common::QtCanvas canvas(image, QPoint(0, 0), kBackground, kHighlight);
+    RedrawBoard(board, layers, {0, 0, 256, 256}, viewport, font, canvas);
   }
 
   Board board;
@@ -81,22 +80,6 @@ TEST_F(BoardRenderPixelTest, PadsCoverCopperSilkscreenCoversPadsAndHolesCoverAll
   EXPECT_EQ(At(30, 20), Rgb32(colours.SolderColour));
   EXPECT_EQ(At(60 + 20, 60), Rgb32(colours.SilkscreenColour));
   EXPECT_EQ(At(60, 60 - 20), Rgb32(colours.SilkscreenColour));
-}
-
-// Solder-side texts are read from the other side of the board: mirrored in
-// the same cells.
-TEST_F(BoardRenderPixelTest, SolderTextIsMirrored) {
-  auto ink = [&](std::int32_t layer) {
-    board.Elements = {Element(0, Text, layer, 2.0f, 2, 2, 0, 0, "L")};
-    Redraw();
-    return image.createMaskFromColor(kBackground.rgb(), Qt::MaskOutColor);
-  };
-  const QImage component = ink(BoardLayer::Component), solder = ink(BoardLayer::Solder);
-  QRect box;
-  for (int y = 0; y < 256; ++y)
-    for (int x = 0; x < 256; ++x)
-      if (component.pixelIndex(x, y)) box |= QRect(x, y, 1, 1);
-  EXPECT_EQ(component.copy(box).mirrored(true, false), solder.copy(box));
 }
 
 // A preview drawn on a busy board (tracks of both copper layers, a pad with

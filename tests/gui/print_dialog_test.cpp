@@ -25,6 +25,8 @@
 
 namespace {
 
+using namespace lyt;
+using namespace lyt::ElementKind;
 using board_tests::Element;
 
 void Click(QWidget* dialog, const char* name) { dialog->findChild<QPushButton*>(name)->click(); }
@@ -58,18 +60,17 @@ QRect BoxOf(const QImage& image, QRgb colour) {
 // opened. On the page, as pdftoppm renders it, lengths are the board's times
 // the scale and the white centre of a hole shows.
 TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
-  lyt::MainWindow window(QDir::tempPath());
+  MainWindow window(QDir::tempPath());
   window.show();
-  lyt::BoardEditor& editor = window.Editor();
+  BoardEditor& editor = window.Editor();
   editor.Start("");
   QTemporaryDir folder;
   editor.SetFileName(folder.filePath("carte.Lyt").toStdString());
   ASSERT_TRUE(editor.Write());
-  editor.Document().Elements = {
-      Element(0, lyt::ElementKind::Track, lyt::BoardLayer::Component, 0.635f, 20, 20, 30, 20),
-      Element(0, lyt::ElementKind::RoundPad, lyt::BoardLayer::Through, 1.5f, 20, 35),
-      Element(0, lyt::ElementKind::Hole, lyt::BoardLayer::Through, 0.5f, 20, 35)};
-  WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* form) {
+  editor.Document().Elements = {Element(0, Track, BoardLayer::Component, 0.635f, 20, 20, 30, 20),
+                                Element(0, RoundPad, BoardLayer::Through, 1.5f, 20, 35),
+                                Element(0, Hole, BoardLayer::Through, 0.5f, 20, 35)};
+  WhenShown<PrintDialog>([&](PrintDialog* form) {
     auto* printers = form->findChild<QComboBox*>("ComboPrinter");
     printers->setCurrentIndex(printers->findText(common::PrinterChooser::PdfEntry()));
     form->findChild<QCheckBox*>("CheckComposants")->setChecked(true);
@@ -85,9 +86,9 @@ TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   });
   editor.MnuImpression();
   ASSERT_TRUE(QFile::exists(folder.filePath("carte.pdf")));
-  EXPECT_FALSE(window.findChild<lyt::PrintDialog*>()->isVisible());
-  lyt::PrintChoice kept;
-  WhenShown<lyt::PrintDialog>([&](lyt::PrintDialog* again) {
+  EXPECT_FALSE(window.findChild<PrintDialog*>()->isVisible());
+  PrintChoice kept;
+  WhenShown<PrintDialog>([&](PrintDialog* again) {
     kept = again->Choice();
     Click(again, "CmdAnnuler");
   });
@@ -104,15 +105,14 @@ TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
 
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
     GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-  // The page's top-left 120 x 100 mm, without antialiasing so colours stay pure.
+  // The page's top-left 120 x 100 mm (1417 x 1181 dots), without antialiasing
+  // so that colours stay pure.
   constexpr int dpi = 300;
   const double dots = dpi / 25.4 * 2;  // per millimetre of board, at scale 2
-  QProcess render;
-  render.start("pdftoppm", {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png",
-                            "-singlefile", "-W", QString::number(120 * dpi * 10 / 254), "-H",
-                            QString::number(100 * dpi * 10 / 254), folder.filePath("carte.pdf"),
-                            folder.filePath("page")});
-  ASSERT_TRUE(render.waitForFinished(120000) && render.exitCode() == 0);
+  ASSERT_EQ(QProcess::execute("pdftoppm", {"-r", QString::number(dpi), "-aa", "no", "-aaVector",
+                                           "no", "-png", "-singlefile", "-W", "1417", "-H", "1181",
+                                           folder.filePath("carte.pdf"), folder.filePath("page")}),
+            0);
   const QImage page = QImage(folder.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
   // Along the track: its extent less its width, which the round ends add.
   const QRect track = BoxOf(page, 0x00C000), pad = BoxOf(page, 0xFF0000);
@@ -121,9 +121,8 @@ TEST(PrintDialog, PdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   EXPECT_NEAR(track.height(), 0.635 * dots, 1.0);
   EXPECT_NEAR(pad.width(), 3.0 * dots, 2.0);
   EXPECT_NEAR(pad.center().y() - track.center().y(), 15.0 * dots, 2.0);
-  auto at = [&](double dxMm, double dyMm) {
-    return page.pixel(pad.center().x() + static_cast<int>(dxMm * dots),
-                      pad.center().y() + static_cast<int>(dyMm * dots)) & 0xFFFFFF;
+  auto at = [&](double dx, double dy) {  // millimetres from the pad's centre
+    return page.pixel(pad.center() + QPoint(int(dx * dots), int(dy * dots))) & 0xFFFFFF;
   };
   EXPECT_EQ(at(0.2, 0.2), 0xFFFFFFu);  // inside the drill, off the cross
   EXPECT_EQ(at(0.3, 0), 0x0000FFu);    // the cross

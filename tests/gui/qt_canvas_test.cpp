@@ -61,24 +61,4 @@ TEST(QtCanvasTest, InvertingFiguresDrawnTwiceRestoreEveryPixel) {
     }
 }
 
-// Through the origin, a filled box covers its corners and a filled circle its
-// radius, and no more; paint-black ignores the colour.
-TEST(QtCanvasTest, FiguresLandOnTheirPixels) {
-  QImage image(100, 100, QImage::Format_RGB32);
-  common::QtCanvas canvas(image, QPoint(1000, 2000), Qt::white, kHighlight);
-  canvas.Clear();
-  Filled(canvas, kRed);
-  canvas.DrawBox(1010, 2010, 1020, 2016, kRed);
-  canvas.DrawCircle(1060, 2060, 10, kRed, 1.0);
-  canvas.SetDrawMode(common::DrawMode::PaintBlack);
-  canvas.DrawLine(1002, 2090, 1097, 2090, kYellow);
-  std::string seen;  // red, white or black
-  for (auto [x, y] : {std::pair{10, 10}, {20, 16}, {21, 16}, {50, 60}, {70, 60}, {60, 50},
-                      {60, 70}, {48, 60}, {72, 60}, {60, 48}, {60, 72}, {52, 52}, {50, 90}}) {
-    const QRgb pixel = image.pixel(x, y) & 0xFFFFFF;
-    seen += pixel == 0xFF0000 ? 'r' : pixel == 0xFFFFFF ? 'w' : pixel == 0 ? 'k' : '?';
-  }
-  EXPECT_EQ(seen, "rrwrrrrwwwwwk");
-}
-
 }  // namespace

@@ -1,5 +1,4 @@
 #include "common/ui/text_dialog.h"
-#include "lyt/ui/grid_step_dialog.h"
 #include "lyt/ui/main_window.h"
 
 #include <QCheckBox>
@@ -11,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
 
 namespace {
@@ -29,51 +27,30 @@ T* Child(QWidget& parent, const char* name) {
 TEST(TextDialog, MainWindowKeepsOneDialogBetweenUses) {
   lyt::MainWindow window(QDir::tempPath());
   using Fields = std::tuple<bool, std::string, int, bool, std::string>;
-  auto answer = [&](const common::TextDialogRequest& request,
-                    const std::function<void(QWidget&)>& act) {
+  const struct {
+    common::TextDialogRequest Request;
+    const char *Text, *Start;  // typed, or nothing
+    int Size;                  // chosen, or -1
+    const char* Button;
+    Fields Answer;
+  } uses[] = {{{true, "", -1}, "R", "5", 4, "CmdOK", {true, "R", 4, true, "5"}},
+              {{false, "R12", 2}, nullptr, nullptr, -1, "CmdAnnuler", {false, "", 2, false, "5"}},
+              {{true, "", -1}, nullptr, nullptr, -1, "CmdOK", {true, "", 2, true, "5"}}};
+  for (const auto& use : uses) {
     QTimer::singleShot(0, &window, [&] {
       auto* dialog = window.findChild<common::TextDialog*>("FormEditer");
       ASSERT_NE(dialog, nullptr);
-      EXPECT_EQ(Child<QCheckBox>(*dialog, "CheckINC")->isVisible(), request.NewText);
-      act(*dialog);
+      auto* text1 = Child<QLineEdit>(*dialog, "Text1");
+      EXPECT_EQ(text1->selectedText().toStdString(), use.Request.Text);
+      EXPECT_EQ(Child<QCheckBox>(*dialog, "CheckINC")->isVisible(), use.Request.NewText);
+      if (use.Text) text1->setText(use.Text);
+      if (use.Size >= 0) Child<QComboBox>(*dialog, "ComboTailleTexte")->setCurrentIndex(use.Size);
+      if (use.Start) Child<QCheckBox>(*dialog, "CheckINC")->setChecked(true);
+      if (use.Start) Child<QLineEdit>(*dialog, "TextINC")->setText(use.Start);
+      Child<QPushButton>(*dialog, use.Button)->click();
     });
-    const common::TextDialogAnswer a = window.ShowTextDialog(request);
-    return Fields{a.Accepted, a.Text, a.SizeIndex, a.Numbering, a.NumberingStart};
-  };
-  EXPECT_EQ(answer({true, "", -1},
-                   [](QWidget& d) {
-                     Child<QLineEdit>(d, "Text1")->setText("R");
-                     Child<QComboBox>(d, "ComboTailleTexte")->setCurrentIndex(4);
-                     Child<QCheckBox>(d, "CheckINC")->setChecked(true);
-                     Child<QLineEdit>(d, "TextINC")->setText("5");
-                     Child<QPushButton>(d, "CmdOK")->click();
-                   }),
-            (Fields{true, "R", 4, true, "5"}));
-  EXPECT_EQ(answer({false, "R12", 2},
-                   [](QWidget& d) {
-                     EXPECT_EQ(Child<QLineEdit>(d, "Text1")->selectedText(), "R12");
-                     Child<QPushButton>(d, "CmdAnnuler")->click();
-                   }),
-            (Fields{false, "", 2, false, "5"}));
-  EXPECT_EQ(answer({true, "", -1},
-                   [](QWidget& d) {
-                     EXPECT_EQ(Child<QLineEdit>(d, "Text1")->text(), "");
-                     Child<QPushButton>(d, "CmdOK")->click();
-                   }),
-            (Fields{true, "", 2, true, "5"}));
-}
-
-// OK offers the steps shown and closes only when they are taken.
-TEST(GridStepDialog, OkClosesOnlyWhenTheStepsAreTaken) {
-  bool take = false;
-  lyt::GridStepDialog dialog("1.27", "2.54", [&](const std::string& x, const std::string& y) {
-    return take && x == "1.27" && y == "2.54";
-  });
-  dialog.show();
-  for (bool taken : {false, true}) {
-    take = taken;
-    Child<QPushButton>(dialog, "CMDOK")->click();
-    EXPECT_EQ(dialog.isVisible(), !taken);
+    const common::TextDialogAnswer a = window.ShowTextDialog(use.Request);
+    EXPECT_EQ((Fields{a.Accepted, a.Text, a.SizeIndex, a.Numbering, a.NumberingStart}), use.Answer);
   }
 }
 

