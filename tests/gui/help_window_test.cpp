@@ -6,29 +6,20 @@
 
 namespace {
 
-using common::HelpContent;
-using common::HelpWindow;
-
-TEST(HelpWindowTest, LaterUsesBringBackTheSameNonModalWindow) {
-  QWidget owner;
-  common::HelpWindowLauncher launcher(
-      {common::LytHelpContent().Caption, LYTSKT_SOURCE_DIR "/lyt/ui/help/aide_lyt.html"}, &owner);
-  HelpWindow* first = launcher.Show();
-  EXPECT_TRUE(first->isWindow());
-  EXPECT_FALSE(first->isModal());
-  first->close();
-  EXPECT_EQ(launcher.Show(), first);
-  EXPECT_TRUE(first->isVisible());
-}
-
-// Each guide loads from the sources into a read-only box; its first and
-// last sections show.
-TEST(HelpWindowTest, GuidesLoadReadOnly) {
+// Each guide loads from the sources into a read-only box, its first and last
+// sections showing; later uses bring back the same non-modal window.
+TEST(HelpWindowTest, GuidesLoadReadOnlyInOneNonModalWindow) {
   for (const char* file : {"lyt/ui/help/aide_lyt.html", "skt/ui/help/aide_skt.html"}) {
-    HelpWindow window(HelpContent{" Aide", QStringLiteral(LYTSKT_SOURCE_DIR "/") + file});
-    const QString text = window.TextBox()->toPlainText();
+    QWidget owner;
+    common::HelpWindowLauncher launcher({" Aide", QStringLiteral(LYTSKT_SOURCE_DIR "/") + file},
+                                        &owner);
+    common::HelpWindow* window = launcher.Show();
+    const QString text = window->TextBox()->toPlainText();
     EXPECT_TRUE(text.contains("Présentation") && text.contains("Informations générales")) << file;
-    EXPECT_TRUE(window.TextBox()->isReadOnly()) << file;
+    EXPECT_TRUE(window->TextBox()->isReadOnly() && window->isWindow() && !window->isModal());
+    window->close();
+    EXPECT_EQ(launcher.Show(), window);
+    EXPECT_TRUE(window->isVisible());
   }
 }
 

@@ -1,17 +1,12 @@
 // The board editor's outputs as the menus call them: Gerber and drill files
 // beside the board, and the print command behind the print dialog.
-#include "lyt/editor/board_editor.h"
 #include "lyt/export/drill_writer.h"
 #include "lyt/export/gerber_writer.h"
 #include "support/board_test_support.h"
-#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -19,160 +14,133 @@ using namespace lyt;
 using board_tests::Element;
 using board_tests::ExpectOneMessage;
 using common::MessageIcon;
-using common::PrintOutcome;
-using testing_support::ReadBytes;
+using Strings = std::vector<std::string>;
 
 const char* const kSaveFirst = "Vous devez sauvegarder votre circuit, auparavant!";
-const char* const kGerberDone = "Un fichier Gerber par couche a été créé.";
-
-std::string CannotWrite(const std::string& path) {
-  return "Impossible d'écrire le fichier\r\n" + path;
-}
 
 // A track, a round pad and its hole.
-std::vector<BoardElement> TrackAndPad() {
-  return {Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 10, 20, 30, 20),
-          Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 10, 20),
-          Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 10, 20)};
-}
+const std::vector<BoardElement> kTrackAndPad = {
+    Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 10, 20, 30, 20),
+    Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 10, 20),
+    Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 10, 20)};
 
 class BoardOutputs : public board_tests::EditorTest {
  protected:
   BoardOutputs() { editor.Start(""); }
-
-  std::vector<std::string> Files() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-      names.push_back(entry.path().filename().u8string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
 };
 
 // Texts at a bad angle on two layers: told once for the whole export.
 TEST_F(BoardOutputs, FilesAreWrittenBesideTheBoardAsTheWritersMakeThem) {
-  std::vector<BoardElement> board = TrackAndPad();
+  std::vector<BoardElement> board = kTrackAndPad;
   for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder})
     board.push_back(Element(0, ElementKind::Text, layer, 2.0f, 10, 30, 0, 0, "A 1", 45));
   Doc().Elements = board;
   Doc().FileName = folder.File("essai.Lyt");
   editor.MnuGerber();
   editor.MnuExcellon();
-  EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Angle incorrect !", kGerberDone,
-                                                         "Le fichier de perçage a été créé"}));
-  EXPECT_EQ(Files(), (std::vector<std::string>{"essai-Composant.gbr", "essai-Serig.gbr",
-                                               "essai-Soudure.gbr", "essai.drl"}));
+  EXPECT_EQ(ui.MessageTexts(), (Strings{"Angle incorrect !",
+                                        "Un fichier Gerber par couche a été créé.",
+                                        "Le fichier de perçage a été créé"}));
   GerberProblems problems;
+  const char* const names[] = {"essai-Composant.gbr", "essai-Soudure.gbr", "essai-Serig.gbr"};
   for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder, BoardLayer::Silkscreen})
-    EXPECT_EQ(ReadBytes(GerberFileName(Doc().FileName, layer)),
+    EXPECT_EQ(board_tests::ReadBytes(folder.File(names[layer])),
               ExportGerberLayer(board, layer, problems));
-  EXPECT_EQ(ReadBytes(folder.File("essai.drl")), *ExportDrill(board));
+  EXPECT_EQ(board_tests::ReadBytes(folder.File("essai.drl")), *ExportDrill(board));
   EXPECT_FALSE(editor.IsModified()) << "the document is not changed";
 }
 
 // Each refusal shows one message and writes nothing; a file that cannot be
 // written is named, with the exclamation icon.
 TEST_F(BoardOutputs, RefusalsAndUnwritableFolderAreReported) {
-  const BoardElement pad = Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 1, 1);
+  const std::string cannotWrite = "Impossible d'écrire le fichier\r\n";
   const struct {
-    bool gerber;
-    std::vector<BoardElement> board;
-    std::string fileName, message;
+    bool Gerber;
+    std::vector<BoardElement> Board;
+    std::string FileName, Message;
   } cases[] = {
       {true, {}, "vide.Lyt", "Pas de circuit, donc, pas de fichier Gerber !"},
-      {true, TrackAndPad(), "", kSaveFirst},
-      {true, TrackAndPad(), "absent/essai.Lyt", CannotWrite(folder.File("absent/essai-Serig.gbr"))},
-      {false, {pad}, "pastilles.Lyt",
+      {true, kTrackAndPad, "", kSaveFirst},
+      {true, kTrackAndPad, "absent/essai.Lyt", cannotWrite + folder.File("absent/essai-Serig.gbr")},
+      {false, {kTrackAndPad[1]}, "pastilles.Lyt",
        "Le circuit ne contient pas de trous,\r\ndonc, pas de fichier de perçage !"},
-      {false, TrackAndPad(), "", kSaveFirst},
-      {false, TrackAndPad(), "absent/essai.Lyt", CannotWrite(folder.File("absent/essai.drl"))}};
+      {false, kTrackAndPad, "", kSaveFirst},
+      {false, kTrackAndPad, "absent/essai.Lyt", cannotWrite + folder.File("absent/essai.drl")}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
+    SCOPED_TRACE(c.Message);
     ui.Messages.clear();
-    Doc().Elements = c.board;
-    Doc().FileName = c.fileName.empty() ? "Sans Nom" : folder.File(c.fileName);
-    c.gerber ? editor.MnuGerber() : editor.MnuExcellon();
-    const bool unwritable = c.message.rfind("Impossible", 0) == 0;
-    ExpectOneMessage(ui, c.message, unwritable ? MessageIcon::Exclamation : MessageIcon::None);
-    EXPECT_TRUE(Files().empty());
+    Doc().Elements = c.Board;
+    Doc().FileName = c.FileName.empty() ? "Sans Nom" : folder.File(c.FileName);
+    c.Gerber ? editor.MnuGerber() : editor.MnuExcellon();
+    const bool unwritable = c.Message.rfind(cannotWrite, 0) == 0;
+    ExpectOneMessage(ui, c.Message, unwritable ? MessageIcon::Exclamation : MessageIcon::None);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
   }
 }
 
+// Black, the component side alone or nothing.
 PrintChoice Ticked(const std::string& scale, bool component = true) {
-  PrintChoice choice;
-  choice.Printer = "Bureau";
-  choice.Black = true;
-  choice.Component = component;
-  choice.Scale = scale;
-  return choice;
+  return {"Bureau", true, component, false, false, false, scale};
 }
 
-// The print command with a scripted dialog and a 600 dpi printer.
+// The print command with a scripted dialog and a 600 dpi printer; whatever
+// happens, the window's view keeps its zoom and scale.
 class BoardPrint : public BoardOutputs {
  protected:
   BoardPrint() {
     editor.MnuZoomIn();  // away from the print zoom
-    zoom = editor.View().Zoom;
-    scale = editor.View().Scale;
+    view = View();
     // A 25.4 mm component track: 600 dots long at scale 1.
     Doc().Elements.push_back(Element(0, ElementKind::Track, BoardLayer::Component, 0.3175f,
                                      25.4f, 25.4f, 50.8f, 25.4f));
     ui.Messages.clear();
   }
-  void ExpectViewUntouched() {
-    EXPECT_EQ(editor.View().Zoom, zoom);
-    EXPECT_EQ(editor.View().Scale, scale);
-  }
+  std::pair<std::int32_t, double> View() const { return {editor.View().Zoom, editor.View().Scale}; }
   void ExpectEchec() {
     ASSERT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0].Text, "Impossible d'accéder à l'imprimante!");
-    EXPECT_EQ(ui.Messages[0].Title, "Echec");
-    EXPECT_EQ(ui.Messages[0].Icon, MessageIcon::Information);
+    const auto& m = ui.Messages[0];
+    EXPECT_TRUE(m.Text == "Impossible d'accéder à l'imprimante!" && m.Title == "Echec" &&
+                m.Icon == MessageIcon::Information) << m.Text;
+    EXPECT_EQ(View(), view);
   }
 
-  std::int32_t zoom = 0;
-  double scale = 0.0;
+  std::pair<std::int32_t, double> view;
 };
 
 // A refused choice opens no printer (nor PDF file) and leaves the dialog
 // open; an accepted one sends a landscape page to the chosen printer, in
-// monochrome for the black option, while the window's view keeps its zoom.
+// monochrome for the black option, at the print zoom.
 TEST_F(BoardPrint, ScaleAndLayersAreCheckedBeforeThePage) {
   const char* const badScale = "échelle incorrecte !";
   const struct {
-    const char* scale;
-    bool ticked;
-    int length;  // of the track in printer dots
-    const char* refusal;
-  } cases[] = {{"3", true, 1800, nullptr},  {"1,5", true, 600, nullptr},
-               {"0.5", true, 300, nullptr}, {"3.01", true, 0, badScale},
-               {"abc", true, 0, badScale},  {"0", true, 0, badScale},
-               {"-1", true, 0, badScale},
-               {"1", false, 0, "Aucune couche n'est séléctionnée !! "}};
-  int zoomWhilePrinting = 0;
-  ui.WhilePrinting = [&] { zoomWhilePrinting = editor.View().Zoom; };  // as a repaint would
+    const char* Scale;
+    bool Ticked;
+    int Length;  // of the track in printer dots
+    const char* Refusal;
+  } cases[] = {{"3", true, 1800, nullptr}, {"1,5", true, 600, nullptr}, {"0.5", true, 300, nullptr},
+               {"3.01", true, 0, badScale}, {"abc", true, 0, badScale},  {"0", true, 0, badScale},
+               {"-1", true, 0, badScale}, {"1", false, 0, "Aucune couche n'est séléctionnée !! "}};
+  std::pair<std::int32_t, double> viewWhilePrinting;
+  ui.WhilePrinting = [&] { viewWhilePrinting = View(); };  // as a repaint would
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.scale);
-    ui.Messages.clear();
-    ui.Printer.Drawing.clear();
-    ui.PrintResults.clear();
-    ui.PrintJobs.clear();
-    ui.PrintChoices = {Ticked(c.scale, c.ticked)};
+    SCOPED_TRACE(c.Scale);
+    ui.Messages.clear(), ui.PrintResults.clear(), ui.PrintJobs.clear();
+    ui.PrintChoices = {Ticked(c.Scale, c.Ticked)};
     editor.MnuImpression();
-    EXPECT_EQ(ui.PrintResults, std::vector<bool>{c.refusal == nullptr});
-    if (c.refusal) {
-      ExpectOneMessage(ui, c.refusal, MessageIcon::None);
+    EXPECT_EQ(ui.PrintResults, std::vector<bool>{c.Refusal == nullptr});
+    EXPECT_EQ(View(), view);
+    if (c.Refusal) {
+      ExpectOneMessage(ui, c.Refusal, MessageIcon::None);
       EXPECT_TRUE(ui.PrintJobs.empty());
-    } else {
-      ASSERT_EQ(ui.PrintJobs.size(), 1u);
-      EXPECT_EQ(ui.PrintJobs[0].Printer, "Bureau");
-      EXPECT_TRUE(ui.PrintJobs[0].Landscape && !ui.PrintJobs[0].Colour);
-      EXPECT_EQ(ui.PrintJobs[0].DocumentName, Doc().FileName);
-      EXPECT_EQ(zoomWhilePrinting, zoom);
-      ASSERT_EQ(ui.Printer.Lines().size(), 1u);
-      EXPECT_EQ(ui.Printer.Lines()[0].X2 - ui.Printer.Lines()[0].X1, c.length);
+      continue;
     }
-    ExpectViewUntouched();
+    ASSERT_EQ(ui.PrintJobs.size(), 1u);
+    EXPECT_EQ(ui.PrintJobs[0].Printer, "Bureau");
+    EXPECT_TRUE(ui.PrintJobs[0].Landscape && !ui.PrintJobs[0].Colour);
+    EXPECT_EQ(ui.PrintJobs[0].DocumentName, Doc().FileName);
+    EXPECT_EQ(viewWhilePrinting, view);
+    ASSERT_EQ(ui.Printer.Lines().size(), 1u);
+    EXPECT_EQ(ui.Printer.Lines()[0].X2 - ui.Printer.Lines()[0].X1, c.Length);
   }
   EXPECT_EQ(ui.Beeps, 8);
 }
@@ -181,17 +149,16 @@ TEST_F(BoardPrint, ScaleAndLayersAreCheckedBeforeThePage) {
 // set-up; nothing when the user gives up the PDF file name.
 TEST_F(BoardPrint, PrinterThatCannotBeOpenedIsToldAndAGivenUpPdfIsNot) {
   ui.PropertiesClicks = {"Bureau"};
-  ui.PageOutcomes = {PrintOutcome::Cancelled, PrintOutcome::Failed};
+  ui.PageOutcomes = {common::PrintOutcome::Cancelled, common::PrintOutcome::Failed};
   ui.PrintChoices = {Ticked("1"), Ticked("1"), Ticked("1")};
   editor.MnuImpression();
   EXPECT_EQ(ui.PrintResults, (std::vector<bool>{false, false, true}));
   ExpectEchec();
-  ExpectViewUntouched();
   ui.Messages.clear();
   ui.PrinterOpens = false;
   ui.PropertiesClicks = {"Disparue"};
   editor.MnuImpression();
-  EXPECT_EQ(ui.PropertiesShown, (std::vector<std::string>{"Bureau", "Disparue"}));
+  EXPECT_EQ(ui.PropertiesShown, (Strings{"Bureau", "Disparue"}));
   ExpectEchec();
 }
 

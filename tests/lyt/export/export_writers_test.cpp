@@ -1,0 +1,238 @@
+// The Gerber and drill writers: whole files compared byte for byte, what a
+// file must never hold, and the photoplotted text against the screen font.
+#include "common/core/stroke_font.h"
+#include "lyt/export/drill_writer.h"
+#include "lyt/export/export_format.h"
+#include "lyt/export/gerber_writer.h"
+#include "support/recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+
+namespace {
+
+using namespace lyt;
+using namespace lyt::ElementKind;
+using Strings = std::vector<std::string>;
+using LineList = std::initializer_list<std::string>;
+
+constexpr std::int32_t kComponent = BoardLayer::Component, kSolder = BoardLayer::Solder,
+                       kSilkscreen = BoardLayer::Silkscreen, kThrough = BoardLayer::Through;
+
+BoardElement E(std::int32_t kind, std::int32_t layer, float size, float x1, float y1,
+               float x2 = 0, float y2 = 0, std::string text = {}, std::int32_t angle = 0) {
+  return {0, kind, layer, size, x1, y1, x2, y2, false, std::move(text), angle};
+}
+
+// Lines as the exports end them.
+std::string CrLf(LineList lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// The lines of an export; a last line without CR LF is marked, to fail visibly.
+Strings Lines(const std::string& text) {
+  Strings lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  if (start < text.size()) lines.push_back(text.substr(start) + "<no CR LF>");
+  return lines;
+}
+
+BoardElement H(float size, float x, float y) { return E(Hole, kThrough, size, x, y); }
+
+std::string File(LineList tools, LineList body) {
+  return CrLf({"M48", "METRIC,LZ"}) + CrLf(tools) +
+         CrLf({"M95", "M47, debut perçage", "G05", "M71"}) + CrLf(body) + CrLf({"M30"});
+}
+
+TEST(ExportFormat, NumbersKeepTheirFloatValueAndSign) {
+  EXPECT_EQ(GerberCoordinate(-0.3175f), "-317") << "the float lies just below -0.3175";
+  EXPECT_EQ(GerberCoordinate(0.0125), "12") << "halves go to even";
+  EXPECT_EQ(DrillCoordinate(-0.5f), "-.500");
+}
+
+// Tools are written "T1C0.800": a comma after the C reads as a decimal point.
+TEST(DrillFile, IsWrittenByteForByte) {
+  const struct {
+    const char* Name;
+    std::vector<BoardElement> Board;
+    std::optional<std::string> File;
+  } cases[] = {
+      {"a tool per size, changed each time the size changes",
+       {H(0.4f, 10, 20), H(0.5f, 12.54f, 20), H(0.4f, 15.08f, 20)},
+       File({"T1C0.800", "T2C1.000"},
+            {"T1", "X10.000Y175.580", "T2", "X12.540Y175.580", "T1", "X15.080Y175.580"})},
+      {"only live holes, on any layer",
+       {H(0.4f, 1, 1), H(0.4f, 2, 1), E(RoundPad, kThrough, 0.8f, 7, 1),
+        E(Deleted, kThrough, 0.9f, 8, 1), E(Hole, kComponent, 0.7f, 9, 1)},
+       File({"T1C0.800", "T2C1.400"},
+            {"T1", "X1.000Y194.580", "X2.000Y194.580", "T2", "X9.000Y194.580"})},
+      {"sizes apart beyond the third decimal are two tools",
+       {H(0.4f, 0.5f, 195.08f), H(std::nextafter(0.4f, 1.0f), 1, 1)},
+       File({"T1C0.800", "T2C0.800"}, {"T1", "X.500Y.500", "T2", "X1.000Y194.580"})},
+      {"no file without holes", {E(RoundPad, kThrough, 0.8f, 7, 1)}, std::nullopt}};
+  for (const auto& c : cases) EXPECT_EQ(ExportDrill(c.Board), c.File) << c.Name;
+}
+
+std::string Layer(const std::vector<BoardElement>& board, std::int32_t layer) {
+  GerberProblems problems;
+  return ExportGerberLayer(board, layer, problems);
+}
+
+// The body between "G04 tracé du CI *" and "M02*", or the aperture
+// definitions between the header and it.
+Strings Part(const std::string& file, bool body) {
+  const Strings lines = Lines(file);
+  const auto middle = std::find(lines.begin(), lines.end(), "G04 tracé du CI *");
+  const bool whole = middle - lines.begin() >= 6 && lines.back() == "M02*";
+  EXPECT_TRUE(whole) << "not a whole file:\n" << file;
+  if (!whole) return {};
+  return body ? Strings(middle + 1, lines.end() - 1) : Strings(lines.begin() + 6, middle);
+}
+
+TEST(GerberLayer, TrackAndThroughPadGiveTheseFilesByteForByte) {
+  const std::vector<BoardElement> board = {E(Track, kComponent, 0.8f, 10, 20, 30, 20),
+                                           E(RoundPad, kThrough, 0.8f, 10, 20),
+                                           E(Hole, kThrough, 0.4f, 10, 20)};
+  const std::string header = CrLf({"G04 format : xxx.xxx unité : millimètre *", "%FSLAX33Y33*",
+                                   "MOMM*", "OFA0B0*", "SFA1B1*", "IPPOS*%"});
+  const std::string pads = "G04 définition des ouvertures pour les pastilles rondes *";
+  EXPECT_EQ(Layer(board, kComponent),
+            header + CrLf({"G04 définition des ouvertures pour les pistes *", "%ADD10C,0.8*%",
+                           pads, "%ADD11C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
+                           "G01X10000Y175580D02*", "X30000Y175580D01*", "G54D11*",
+                           "X10000Y175580D03*", "M02*"}));
+  EXPECT_EQ(Layer(board, kSolder), header + CrLf({pads, "%ADD10C,1.6X0.2*%", "G04 tracé du CI *",
+                                                  "G54D10*", "X10000Y175580D03*", "M02*"}));
+  EXPECT_EQ(Layer(board, kSilkscreen), header + CrLf({"G04 tracé du CI *", "M02*"}))
+      << "an empty layer still gets its file";
+}
+
+TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
+  // Added in the reverse of the numbering order, two track widths.
+  const std::int32_t s = kSilkscreen;
+  const std::vector<BoardElement> board = {
+      E(Text, s, 2.0f, 50, 50, 0, 0, "A"), E(Circle, s, 1.0f, 60, 60), E(RectPad, s, 0.5f, 70, 70),
+      E(OvalPad, s, 1.0f, 80, 80),         E(SquarePad, s, 0.6f, 90, 90),
+      E(RoundPad, s, 0.5f, 100, 100),      E(Track, s, 0.4f, 1, 1, 2, 2),
+      E(Track, s, 0.25f, 1, 1, 2, 2),      E(Track, s, 0.4f, 3, 3, 4, 4)};
+  const std::string of = "G04 définition des ouvertures pour ";
+  EXPECT_EQ(Part(Layer(board, s), false),
+            (Strings{of + "les pistes *", "%ADD10C,0.4*%", "%ADD11C,0.25*%",
+                     of + "les pastilles rondes *", "%ADD12C,1.X0.2*%",
+                     of + "les pastilles carrées *", "%ADD13R,1.2X1.2X0.2*%",
+                     of + "les pastilles ovales *", "%ADD14O,4.X2.X0.2*%", "%ADD15O,2.X4.X0.2*%",
+                     of + "les pastilles rectangulaires *", "%ADD16R,2.X1.X0.2*%",
+                     "%ADD17R,1.X2.X0.2*%", "G04 définition de l'ouverture pour les cercles *",
+                     "%ADD18C,0.150*%", of + "le texte *", "%ADD19C,0.333*%"}));
+}
+
+TEST(GerberLayer, BodiesHoldTheseLines) {
+  const struct {
+    const char* Name;
+    std::vector<BoardElement> Board;
+    std::int32_t Layer;
+    Strings Body;
+    GerberProblems Problems = {};
+  } cases[] = {
+      {"aperture selected only when it changes",
+       {E(Track, kSolder, 0.3f, 0, 1, 0, 5), E(Track, kSolder, 0.3f, 1, 1, 1, 5),
+        E(Track, kSolder, 0.5f, 2, 1, 2, 5), E(Track, kSolder, 0.3f, 3, 1, 3, 5)}, kSolder,
+       {"G54D10*", "G01X0Y194580D02*", "X0Y190580D01*", "G01X1000Y194580D02*", "X1000Y190580D01*",
+        "G54D11*", "G01X2000Y194580D02*", "X2000Y190580D01*", "G54D10*", "G01X3000Y194580D02*",
+        "X3000Y190580D01*"}},
+      {"long pads take their aperture by angle",
+       {E(OvalPad, kThrough, 1, 10, 20), E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 90),
+        E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 270),
+        E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 180),
+        E(RectPad, kThrough, 0.5f, 12, 20, 0, 0, "", 90)},
+       kComponent,
+       {"G54D10*", "X10000Y175580D03*", "G54D11*", "X10000Y175580D03*", "X10000Y175580D03*",
+        "G54D10*", "X10000Y175580D03*", "G54D13*", "X12000Y175580D03*"}},
+      {"circle is one turn from its rightmost point",
+       {E(Circle, kSilkscreen, 2.5f, 50, 100)}, kSilkscreen,
+       {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*", "G01*"}},
+      // "L" of height 1 at (10, 20): the stem, then the foot to the left as
+      // seen from the solder side.
+      {"solder text is mirrored", {E(Text, kSolder, 1.0f, 10, 20, 0, 0, "L")}, kSolder,
+       {"G54D10*", "G01X10800Y175580D02*", "X10800Y174680D01*", "G01X10800Y174680D02*",
+        "X10000Y174680D01*"}},
+      {"text at a bad angle writes nothing and is reported once",
+       {E(Text, kComponent, 2.0f, 10, 20, 0, 0, "A B.", 45)}, kComponent, {"G54D10*"},
+       {"Angle incorrect !"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    GerberProblems problems;
+    EXPECT_EQ(Part(ExportGerberLayer(c.Board, c.Layer, problems), true), c.Body);
+    ExportGerberLayer(c.Board, c.Layer, problems);  // a second file with the same list
+    EXPECT_EQ(problems, c.Problems);
+  }
+}
+
+TEST(GerberLayer, EachFileTakesItsLayersAndNeverHolesOrDeadRecords) {
+  // Dead and unused kinds are 3 mm wide, a size nothing else has.
+  std::vector<BoardElement> board = {
+      E(Deleted, kComponent, 3.0f, 1, 1, 2, 2), E(2, kComponent, 3.0f, 1, 1, 2, 2),
+      E(3, kThrough, 3.0f, 1, 1, 2, 2), E(Circle, kSilkscreen, 2.5f, 80, 30)};
+  for (std::int32_t kind : {RoundPad, SquarePad, OvalPad, RectPad}) {
+    board.push_back(E(kind, kThrough, 0.79375f, 6.0f * kind, 60));
+    board.push_back(E(Hole, kThrough, 0.4f, 6.0f * kind, 60));
+  }
+  const char* const widths[] = {"0.8", "0.5", "0.25"};
+  for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
+    board.push_back(E(Track, layer, std::stof(widths[layer]), 5, 5.0f + layer, 60, 5));
+    board.push_back(E(Text, layer, 1.0f, 10, 70.0f + layer, 0, 0, "T1"));
+  }
+  constexpr auto npos = std::string::npos;
+  for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
+    SCOPED_TRACE(layer);
+    const std::string file = Layer(board, layer);
+    EXPECT_EQ(file.find("C,0.8X0.2"), npos) << "a 0.4 hole as a pad";
+    EXPECT_EQ(file.find("C,3."), npos);
+    EXPECT_EQ(file.find("X1000Y194580"), npos);
+    EXPECT_NE(file.find(std::string("pistes *\r\n%ADD10C,") + widths[layer] + "*%\r\nG04"), npos);
+    EXPECT_NE(file.find("pour le texte"), npos);
+    EXPECT_EQ(file.find("G75*") != npos, layer == kSilkscreen) << "circles";
+    EXPECT_EQ(file.find("D03*") != npos, layer != kSilkscreen) << "pads";
+    for (const char* pads : {"rondes", "carrées", "ovales", "rectangulaires"})
+      EXPECT_EQ(file.find(pads) != npos, layer != kSilkscreen) << pads;
+  }
+}
+
+// Photoplotted texts must look like the screen's: at a height of 1000 units
+// the screen font rounds nothing, so drawn in micrometres it must give the
+// very segments of the Gerber file, for every glyph, angle and mirroring.
+TEST(GerberText, SameSegmentsAndPenAsTheScreenFontAtEveryAngle) {
+  const std::string text = "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789()=+-*/,;%!:><\" abc 2.54mm µ&";
+  for (int angle : {0, 90, 180, 270})
+    for (bool mirror : {false, true}) {
+      SCOPED_TRACE(std::to_string(angle) + (mirror ? " mirrored" : ""));
+      testing_support::RecordingCanvas canvas;
+      common::StrokeFont(common::FontVariant::Lyt)
+          .DrawText(text, 120000, 80000, 1000, 0, angle, mirror, canvas, 1000.0);
+      std::string out;
+      float x = 120, y = 80;
+      GerberProblems problems;
+      GerberText(out, text, x, y, 1.0f, angle, mirror, problems);
+      EXPECT_TRUE(problems.empty());
+      Strings expected;
+      auto point = [](int cx, int cy) {
+        return "X" + std::to_string(cx) + "Y" + std::to_string(195580 - cy);
+      };
+      for (const auto& line : canvas.Lines()) {
+        expected.push_back("G01" + point(line.X1, line.Y1) + "D02*");
+        expected.push_back(point(line.X2, line.Y2) + "D01*");
+      }
+      EXPECT_EQ(expected.size(), 2u * (271u + 20u + 27u)) << "every glyph, \"abc\" and \"254MM\"";
+      EXPECT_EQ(Lines(out), expected);
+    }
+}
+
+}  // namespace
