@@ -94,7 +94,7 @@ QToolButton* MainWindowBase::MakePaletteButton(const PaletteButton& button, QWid
   auto* tool = new QToolButton(parent);
   tool->setObjectName(button.Name);
   tool->setToolTip(QString::fromUtf8(button.ToolTip));
-  tool->setIcon(ToolIcon(button.Name));
+  tool->setIcon(program_ == Program::Lyt ? ToolIcon(button.Name) : SchematicToolIcon(button.Name));
   tool->setIconSize(QSize(kButtonSize - 4, kButtonSize - 4));
   tool->setCheckable(true);
   tool->setFocusPolicy(Qt::NoFocus);  // the keys belong to the drawing area
