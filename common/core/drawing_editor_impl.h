@@ -338,8 +338,8 @@ void DrawingEditor<D>::PlaceUnderPointer() {
   if (document_.Pending.empty()) return;
   const PixelPoint cursor = ui_.CursorInDrawingArea();
   const MmPoint target = Snapped(static_cast<float>(cursor.X), static_cast<float>(cursor.Y));
-  const double dx = static_cast<double>(target.X) - document_.Pending.front().X1;
-  const double dy = static_cast<double>(target.Y) - document_.Pending.front().Y1;
+  const float dx = target.X - document_.Pending.front().X1;
+  const float dy = target.Y - document_.Pending.front().Y1;
   BeginPlacement(document_, target.X, target.Y);
   ShiftSelectionBox(dx, dy);
   dragOrigin_ = target;

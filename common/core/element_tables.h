@@ -4,6 +4,7 @@
 #include "common/core/untitled_name.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -198,16 +199,20 @@ void MovePendingItems(Document& document, double dx, double dy) {
 // Starts placing the new items of Pending: they follow the pointer from now
 // on, and the first item's first point lands on `x`, `y` (the snapped pointer
 // position in mm). The editor draws the preview and keeps the drag origin.
-// Each point keeps its offset from that handle, taken before the move, so
-// the handle lands exactly even when a damaged file put it far away.
 template <class Document>
 void BeginPlacement(Document& document, float x, float y) {
   document.PendingIsNew = true;
   document.PendingActive = true;
   document.Dragging = true;
   if (document.Pending.empty()) return;
-  const double handleX = document.Pending.front().X1;
-  const double handleY = document.Pending.front().Y1;
+  const float handleX = document.Pending.front().X1;
+  const float handleY = document.Pending.front().Y1;
+  if (std::abs(handleX) <= PositionLimit && std::abs(handleY) <= PositionLimit) {
+    MovePendingItems(document, x - handleX, y - handleY);
+    return;
+  }
+  // A damaged file put the handle far away: each point keeps its offset
+  // from it, so the handle still lands on the pointer and nothing overflows.
   MovePendingPoints(
       document, [&](double px) { return x + (px - handleX); },
       [&](double py) { return y + (py - handleY); });
