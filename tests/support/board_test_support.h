@@ -138,7 +138,23 @@ class EditorTest : public ::testing::Test {
     Move(toX, toY, true);
     editor.MouseUp(lyt::MouseButton::Left, false, Px(toX), Px(toY));
   }
+  // A band from an empty spot: it selects at the first move without a button.
+  void Band(float x1, float y1, float x2, float y2) {
+    Drag(x1, y1, x1, y1);
+    Move(x2, y2, true);
+    editor.MouseUp(lyt::MouseButton::Left, false, Px(x2), Px(y2));
+    Move(x2, y2);
+  }
   void Escape() { editor.KeyDown(lyt::Key::Escape, false, false, false); }
+  // A pad with its hole on a grid point; a track between two grid points.
+  void AddPad(int x, int y, std::int32_t group = 0, std::int32_t kind = lyt::ElementKind::RoundPad) {
+    Doc().Elements.push_back(Element(group, kind, lyt::BoardLayer::Through, 0.79375f, G(x), G(y)));
+    Doc().Elements.push_back(Element(group, lyt::ElementKind::Hole, lyt::BoardLayer::Through, 0.4f, G(x), G(y)));
+  }
+  void AddTrack(int x1, int y1, int x2, int y2, std::int32_t layer = lyt::BoardLayer::Solder) {
+    Doc().Elements.push_back(
+        Element(0, lyt::ElementKind::Track, layer, 0.3175f, G(x1), G(y1), G(x2), G(y2)));
+  }
   // The elements not deleted, in table order.
   std::vector<lyt::BoardElement> Live() const {
     std::vector<lyt::BoardElement> live;

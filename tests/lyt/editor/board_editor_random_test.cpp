@@ -14,69 +14,42 @@ using board_tests::Element;
 // document's invariants checked after every one of them.
 class BoardEditorRandom : public board_tests::EditorTest {
  protected:
+  // Pads with their holes, holes, tracks, texts and circles on a small area so
+  // that clicks often hit, the last twelve as three compact footprints.
   BoardEditorRandom() : random(20240611u) {
     editor.Start("");
     editor.MnuGrille();  // the grid only costs time here
-    BuildBoard();
+    for (int i = 0; i < 36; ++i) {
+      const std::int32_t group = i < 24 ? 0 : (i - 24) / 4 + 1;
+      const int corner = group == 0 ? Uniform(4, 30) : 8 * group, spread = group == 0 ? 0 : 3;
+      const float x = G(corner + Uniform(0, spread)), y = G(corner + Uniform(0, spread));
+      const int layer = Uniform(0, 2), kind = i % 5;
+      if (kind == 0)
+        Doc().Elements.push_back(Element(group, Uniform(4, 7), 3, 0.79375f, x, y, 0, 0, "", 90 * Uniform(0, 3)));
+      if (kind == 0 || kind == 4) Doc().Elements.push_back(Element(group, 8, 3, kind == 4 ? 0.5f : 0.4f, x, y));
+      if (kind == 1) Doc().Elements.push_back(Element(group, 1, layer, 0.3175f, x, y, G(Uniform(4, 30)), y));
+      if (kind == 2) Doc().Elements.push_back(Element(group, 10, layer, 2.0f, x, y, x + 3.0f, y - 2.0f, "R1"));
+      if (kind == 3) Doc().Elements.push_back(Element(group, 9, 2, 1.27f, x, y));
+    }
+    Doc().LastGroup = 3;
+    expectedLive = Live().size();
   }
 
   int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
   bool Coin() { return Uniform(0, 1) == 1; }
-
-  // Pads with their holes, holes, tracks, texts and circles on a small area so
-  // that clicks often hit, the last twelve as three compact footprints.
-  void BuildBoard() {
-    auto& elements = editor.Document().Elements;
-    for (int i = 0; i < 36; ++i) {
-      const std::int32_t group = i < 24 ? 0 : (i - 24) / 4 + 1;
-      const int corner = group == 0 ? Uniform(4, 30) : 8 * group;
-      const int spread = group == 0 ? 0 : 3;
-      const float x = G(corner + Uniform(0, spread)), y = G(corner + Uniform(0, spread));
-      const int layer = Uniform(0, 2);
-      switch (i % 5) {
-        case 0:
-          elements.push_back(Element(group, Uniform(4, 7), 3, 0.79375f, x, y, 0, 0, "", 90 * Uniform(0, 3)));
-          elements.push_back(Element(group, 8, 3, 0.4f, x, y));
-          break;
-        case 1: elements.push_back(Element(group, 1, layer, 0.3175f, x, y, G(Uniform(4, 30)), y)); break;
-        case 2: elements.push_back(Element(group, 10, layer, 2.0f, x, y, x + 3.0f, y - 2.0f, "R1")); break;
-        case 3: elements.push_back(Element(group, 9, 2, 1.27f, x, y)); break;
-        default: elements.push_back(Element(group, 8, 3, 0.5f, x, y)); break;
-      }
-    }
-    editor.Document().LastGroup = 3;
-    expectedLive = LiveCount();
-  }
-
-  std::size_t LiveCount() const { return Live().size(); }
-  // Active items of a selection whose elements are still on the board.
-  std::size_t HeldLive() const {
-    const Board& board = editor.Document();
-    if (board.PendingIsNew) return 0;
-    std::size_t count = 0;
-    for (const PendingItem& item : board.Pending)
-      count += item.Active && board.Elements[static_cast<std::size_t>(item.Index)].Kind != 0;
-    return count;
-  }
-  bool Allowed(const std::string& control) const {
-    auto found = ui.Enabled.find(control);
-    return found == ui.Enabled.end() || found->second;
-  }
-
   // What must hold between any two events; empty when it does.
   std::string Violation() const {
     const Board& board = editor.Document();
     std::ostringstream out;
     std::set<std::int32_t> held;
-    if (!board.PendingIsNew) {
-      for (const PendingItem& item : board.Pending) {
-        const bool slot = item.Index >= 0 && static_cast<std::size_t>(item.Index) < board.Elements.size();
-        if (!slot || board.Elements[static_cast<std::size_t>(item.Index)].Kind == 0)
-          out << "item for a dead or missing element " << item.Index << "; ";
-        else if (board.Elements[static_cast<std::size_t>(item.Index)].Selected != item.Active)
-          out << "mark of element " << item.Index << " differs from its item; ";
-        if (!held.insert(item.Index).second) out << "element " << item.Index << " held twice; ";
-      }
+    for (const PendingItem& item : board.Pending) {
+      if (board.PendingIsNew) break;
+      const bool slot = item.Index >= 0 && static_cast<std::size_t>(item.Index) < board.Elements.size();
+      if (!slot || board.Elements[static_cast<std::size_t>(item.Index)].Kind == 0)
+        out << "item for a dead or missing element " << item.Index << "; ";
+      else if (board.Elements[static_cast<std::size_t>(item.Index)].Selected != item.Active)
+        out << "mark of element " << item.Index << " differs from its item; ";
+      if (!held.insert(item.Index).second) out << "element " << item.Index << " held twice; ";
     }
     for (std::size_t i = 0; i < board.Elements.size(); ++i) {
       const BoardElement& e = board.Elements[i];
@@ -85,7 +58,7 @@ class BoardEditorRandom : public board_tests::EditorTest {
       if (e.Group > board.LastGroup) out << "group " << e.Group << " above the counter; ";
     }
     if (board.PendingActive != !board.Pending.empty()) out << "PendingActive disagrees with Pending; ";
-    if (LiveCount() != expectedLive) out << "live " << LiveCount() << " expected " << expectedLive << "; ";
+    if (Live().size() != expectedLive) out << "live " << Live().size() << " expected " << expectedLive << "; ";
     return out.str();
   }
 
@@ -97,71 +70,60 @@ class BoardEditorRandom : public board_tests::EditorTest {
     // Half of the points aim at an element, the others anywhere around them.
     const BoardElement& target =
         board.Elements[static_cast<std::size_t>(Uniform(0, static_cast<int>(board.Elements.size()) - 1))];
-    const bool aim = Coin();
-    const bool second = Coin() && target.Kind == ElementKind::Track;
-    const float x = (aim ? (second ? target.X2 : target.X1) : G(Uniform(2, 32))) +
-                    static_cast<float>(Uniform(-6, 6)) / 10.0f;
-    const float y = (aim ? (second ? target.Y2 : target.Y1) : G(Uniform(2, 32))) +
-                    static_cast<float>(Uniform(-6, 6)) / 10.0f;
-    const float px = Px(x), py = Px(y);
+    const bool aim = Coin(), second = Coin() && target.Kind == ElementKind::Track;
+    const float x = (aim ? (second ? target.X2 : target.X1) : G(Uniform(2, 32))) + static_cast<float>(Uniform(-6, 6)) / 10;
+    const float y = (aim ? (second ? target.Y2 : target.Y1) : G(Uniform(2, 32))) + static_cast<float>(Uniform(-6, 6)) / 10;
     ui.InDrawing = {editor.View().MmToPixels(x), editor.View().MmToPixels(y)};
     const bool shift = Uniform(0, 3) == 0;
     std::ostringstream what;
     const int choice = Uniform(0, 99);
     if (choice < 22) {
       const bool left = Uniform(0, 4) != 0;
-      editor.MouseDown(left ? MouseButton::Left : MouseButton::Right, shift, px, py);
+      editor.MouseDown(left ? MouseButton::Left : MouseButton::Right, shift, Px(x), Px(y));
       what << (left ? "down" : "right down");
       if (left) allowed.insert(expectedLive + inHand);  // a drop or the commit of a new block
     } else if (choice < 40) {
-      editor.MouseUp(MouseButton::Left, shift, px, py);
+      editor.MouseUp(MouseButton::Left, shift, Px(x), Px(y));
       what << "up";
     } else if (choice < 62) {
       MouseButtons buttons;
       buttons.Left = Coin();
-      editor.MouseMove(buttons, shift, px, py);
+      editor.MouseMove(buttons, shift, Px(x), Px(y));
       what << (buttons.Left ? "drag" : "move");
     } else if (choice < 70) {
-      static const char keys[] = {'r', 'g', 'i', 'o'};
-      const char key = keys[Uniform(0, 3)];
-      if (Uniform(0, 4) == 0) {
-        editor.KeyDown(Key::Escape, false, false, false);
-        what << "Escape";
-      } else {
-        editor.KeyPress(key);
-        what << "key " << key;
-      }
-    } else if (choice < 82) {
-      static const std::pair<const char*, void (BoardEditor::*)()> buttons[] = {
+      static const char keys[] = {'r', 'g', 'i', 'o', 0};
+      const char key = keys[Uniform(0, 4)];
+      key ? editor.KeyPress(key) : Escape();
+      what << "key " << (key ? key : '^');
+    } else {
+      // Option buttons, clicked only when enabled, the selection tool as often as all the
+      // others; menu commands, called whether or not their entries are enabled.
+      static const std::pair<const char*, void (BoardEditor::*)()> actions[] = {
           {"OptSelect", &BoardEditor::OptSelect},         {"OptPiste", &BoardEditor::OptPiste},
           {"OptPastilleR", &BoardEditor::OptPastilleR},   {"OptPastilleC", &BoardEditor::OptPastilleC},
           {"OptPastilleOH", &BoardEditor::OptPastilleOH}, {"OptPastilleRect", &BoardEditor::OptPastilleRect},
           {"OptTrou", &BoardEditor::OptTrou},             {"OptRond", &BoardEditor::OptRond},
           {"OptComposant", &BoardEditor::OptComposant},   {"OptSoudure", &BoardEditor::OptSoudure},
-          {"OptSerig", &BoardEditor::OptSerig}};
-      const auto& button = buttons[Coin() ? 0 : Uniform(1, 10)];
-      if (Allowed(button.first)) (editor.*button.second)();
-      what << button.first;
-    } else {
-      // Menu commands, called whether or not their entries are enabled.
-      static const std::pair<const char*, void (BoardEditor::*)()> commands[] = {
-          {"copy", &BoardEditor::MnuCopier},          {"cut", &BoardEditor::MnuCouper},
-          {"delete", &BoardEditor::MnuSuppr},         {"paste", &BoardEditor::MnuColler},
-          {"undo", &BoardEditor::MnuAnnuler},         {"rotation", &BoardEditor::MnuRotation},
-          {"layer change", &BoardEditor::MnuChanger}, {"information", &BoardEditor::MnuInfo}};
-      const auto& command = commands[Uniform(0, 7)];
-      const std::string name = command.first;
-      if (name == "cut" || name == "delete") {
-        const bool deletes = editor.CurrentTool() == BoardEditor::Tool::Select && board.PendingActive;
-        allowed = {expectedLive - (deletes ? HeldLive() : 0)};
-      }
-      if (name == "paste" && !board.ClipBuffer.empty()) allowed = {expectedLive + inHand};
-      (editor.*command.second)();
-      what << name;
+          {"OptSerig", &BoardEditor::OptSerig},           {"copy", &BoardEditor::MnuCopier},
+          {"cut", &BoardEditor::MnuCouper},               {"delete", &BoardEditor::MnuSuppr},
+          {"paste", &BoardEditor::MnuColler},             {"undo", &BoardEditor::MnuAnnuler},
+          {"rotation", &BoardEditor::MnuRotation},        {"layer change", &BoardEditor::MnuChanger},
+          {"information", &BoardEditor::MnuInfo}};
+      const bool button = choice < 82;
+      const auto& [name, action] = actions[button ? (Coin() ? 0 : Uniform(1, 10)) : Uniform(11, 18)];
+      const std::string command = name;
+      // Deleting takes the active items of a selection whose elements are still on the board.
+      std::size_t held = 0;
+      for (const PendingItem& item : board.Pending)
+        held += !board.PendingIsNew && item.Active && board.Elements[static_cast<std::size_t>(item.Index)].Kind != 0;
+      const bool deletes = editor.CurrentTool() == BoardEditor::Tool::Select && board.PendingActive;
+      if (command == "cut" || command == "delete") allowed = {expectedLive - (deletes ? held : 0)};
+      if (command == "paste" && !board.ClipBuffer.empty()) allowed = {expectedLive + inHand};
+      if (!button || !ui.Enabled.count(command) || ui.Enabled[command]) (editor.*action)();
+      what << command;
     }
     what << (shift ? " shift " : " ") << x << "," << y;
-    const std::size_t live = LiveCount();
-    if (allowed.count(live)) expectedLive = live;
+    if (allowed.count(Live().size())) expectedLive = Live().size();
     return what.str();
   }
 
@@ -174,11 +136,11 @@ TEST_F(BoardEditorRandom, InvariantsHoldAfterEveryStep) {
   std::deque<std::string> recent;
   std::size_t dropped = 0, deleted = 0;
   for (int step = 0; step < 4000; ++step) {
-    const std::size_t before = LiveCount();
+    const std::size_t before = Live().size();
     recent.push_back(Step());
     if (recent.size() > 12) recent.pop_front();
-    dropped += LiveCount() > before;
-    deleted += LiveCount() < before;
+    dropped += Live().size() > before;
+    deleted += Live().size() < before;
     std::string trail;
     for (const std::string& line : recent) trail += "\n  " + line;
     ASSERT_EQ(Violation(), "") << "at step " << step << ", after:" << trail;

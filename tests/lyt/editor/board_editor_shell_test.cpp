@@ -1,17 +1,15 @@
 #include "support/board_test_support.h"
-#include "lyt/core/board_file.h"
 
 namespace {
 
 using common::FileChoice;
-using common::FileDialogKind;
 using common::MessageAnswer;
 using common::MessageIcon;
 using namespace lyt;
+using board_tests::ReadBytes;
 
-const char* const kQuestion = "Enregistrer les changements ?";
-
-// The editor as the window drives it, with a scripted user answering.
+// New, Open, Save, Save As, Quit and the grid-step dialog, with a scripted
+// user answering.
 class BoardEditorShell : public board_tests::EditorTest {
  protected:
   // An edited document: one track, changed since the last save.
@@ -19,194 +17,138 @@ class BoardEditorShell : public board_tests::EditorTest {
     Doc().Elements.push_back(board_tests::Element(0, 1, 0, 0.3175f, 10, 10, 20, 10));
     Doc().Modified = true;
   }
-  std::string SaveExample(const std::string& name) {
-    Board board;
-    board.Elements.push_back(board_tests::Element(3, 4, 3, 0.79375f, 50.8f, 50.8f));
-    board.FileName = folder.File(name);
-    EXPECT_TRUE(SaveDocumentFile(board, 2.54f, 2.54f).Saved);
-    return board.FileName;
+  std::ptrdiff_t Questions() const {
+    return std::count_if(ui.Messages.begin(), ui.Messages.end(),
+                         [](const auto& m) { return m.Text == common::kSaveChangesQuestion; });
   }
-  std::size_t Questions() const {
-    std::size_t count = 0;
-    for (const auto& message : ui.Messages) count += message.Text == kQuestion;
-    return count;
+  void ExpectGridStepStatus(const std::string& x, const std::string& y) {
+    EXPECT_EQ(ui.Status[2], "  Pas de la grille Horizontal:" + x + "mm   ");
+    EXPECT_EQ(ui.Status[3], "  Pas de la grille Vertical:" + y + "mm   ");
   }
 };
 
-TEST_F(BoardEditorShell, StartWithoutDocumentResetsEverything) {
-  editor.Start("");
-  EXPECT_EQ(ui.Caption, " LYT : Sans Nom");
-  EXPECT_EQ(ui.Status[1], " Couche Soudures ");
-  EXPECT_EQ(ui.Status[2], "  Pas de la grille Horizontal:1.27mm   ");
-  EXPECT_EQ(ui.Lists["ComboPastille"].second, 1);
-  EXPECT_EQ(ui.Lists["ComboPiste"].first.at(1), "->0.32mm");
-  EXPECT_EQ(ui.Lists["ComboTrou"].second, 0);
-  EXPECT_EQ(ui.Registrations, 1);
-  for (const char* name : {"MnuAnnuler", "MnuCouper", "MnuColler", "MnuInfo", "OptRond"})
-    EXPECT_FALSE(ui.Enabled[name]) << name;
-  EXPECT_TRUE(ui.Checked["MnuGrille"] && ui.Checked["MnuRester"]);
-  ASSERT_FALSE(ui.Layouts.empty());
-  EXPECT_EQ(ui.Layouts.back().Picture2Width, 5088);
-  EXPECT_TRUE(ui.Messages.empty());
-
-  editor.MnuAPropos();
-  ASSERT_EQ(ui.Messages.size(), 1u);
-  EXPECT_EQ(ui.Messages[0].Icon, MessageIcon::Information);
-  EXPECT_EQ(ui.Messages[0].Text.substr(0, 26), "Lytplan\r\nLYT Version 3.1\r\n");
-}
-
-TEST_F(BoardEditorShell, CommandLineDocumentIsReadAndNamedByItsPath) {
-  std::string path = SaveExample("platine essai.Lyt");
+// A file named on the command line is read and captioned with its whole
+// path. Quitting an edited document asks first: Cancel stays; Yes saves, and
+// a save that fails (or whose dialog is cancelled) keeps the old file and
+// stops the quit; No drops the changes. New then gives an unnamed, unchanged
+// document, never saved while empty.
+TEST_F(BoardEditorShell, QuitAndNewAskToSaveChangesAndAFailedSaveKeepsTheOldFile) {
+  const std::string path = folder.File("platine essai.Lyt");
+  board_tests::WriteBytes(path, "\"LYT 3\"\r\n2.54,0.635\r\n3,4,3,0.79375,50.8,50.8,0,0,\"\",0\r\n");
   editor.Start(path);
   EXPECT_EQ(ui.Caption, " LYT : " + path);
-  ASSERT_EQ(Doc().Elements.size(), 1u);
-  EXPECT_EQ(editor.View().GridStepX, 2.54f);
-  EXPECT_EQ(Doc().LastGroup, 4);
+  EXPECT_EQ(std::make_tuple(Doc().Elements.size(), Doc().LastGroup, editor.View().GridStepY),
+            std::make_tuple(std::size_t{1}, 4, 0.635f));
   EXPECT_TRUE(editor.MnuQuitter()) << "a document just opened needs no saving";
-  EXPECT_EQ(Questions(), 0u);
-}
+  const std::string copy = folder.File("copie.Lyt");
+  ui.FileAnswers = {FileChoice{copy, "copie.Lyt"}};
+  editor.MnuEnregSous();
+  EXPECT_EQ(ui.FileDialogs.at(0).second.FileName, "");
+  EXPECT_EQ(std::make_pair(ui.Caption, editor.FileName()), std::make_pair(std::string(" LYT : copie.Lyt"), copy));
+  const std::string bytes = ReadBytes(copy);
+  EXPECT_EQ(bytes, ReadBytes(path));
 
-TEST_F(BoardEditorShell, MissingCommandLineFileKeepsItsNameForTheNextSave) {
-  std::string path = folder.File("nouveau.Lyt");
-  editor.Start(path);
-  ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{board_tests::kFileNotFound});
-  EXPECT_EQ(ui.Caption, " LYT : " + path);
+  board_tests::fs::permissions(board_tests::fs::u8path(copy), board_tests::fs::perms::owner_read);
   DrawSomething();
+  ui.Answers = {MessageAnswer::Cancel, MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
+  EXPECT_FALSE(editor.MnuQuitter());
+  EXPECT_EQ(std::make_pair(ui.Messages.back().Icon, ui.Messages.back().Buttons),
+            std::make_pair(MessageIcon::Exclamation, common::MessageButtons::YesNoCancel));
+  EXPECT_FALSE(editor.MnuQuitter());
+  EXPECT_EQ(std::make_pair(ui.Messages.back().Text, ui.Messages.back().Icon),
+            std::make_pair(std::string(board_tests::kWriteProtected), MessageIcon::Exclamation));
+  EXPECT_EQ(ReadBytes(copy), bytes);
+  EXPECT_TRUE(editor.MnuQuitter());
+  EXPECT_TRUE(editor.IsModified()) << "No drops the changes without saving";
+
+  editor.OptPastilleC();
+  editor.MnuNouveau();
+  EXPECT_TRUE(editor.IsEmpty() && !editor.IsModified());
+  EXPECT_EQ(std::make_tuple(ui.Caption, editor.CurrentTool(), ui.Pointer, ui.Registrations),
+            std::make_tuple(std::string(" LYT : Sans Nom"), BoardEditor::Tool::Select, common::PointerShape::Arrow, 2));
   editor.MnuEnreg();
-  EXPECT_TRUE(ui.FileDialogs.empty());
-  EXPECT_EQ(board_tests::ReadBytes(path).substr(0, 9), "\"LYT 3\"\r\n");
-  EXPECT_FALSE(editor.IsModified());
-}
-
-TEST_F(BoardEditorShell, QuitAnswers) {
-  editor.Start("");
+  editor.MnuEnregSous();
+  Doc().Modified = true;
+  EXPECT_TRUE(editor.MnuQuitter());
+  EXPECT_EQ(ui.FileDialogs.size(), 1u);
   DrawSomething();
-  ui.Answers = {MessageAnswer::Cancel};
+  ui.Answers = {MessageAnswer::Yes, MessageAnswer::Yes};
   EXPECT_FALSE(editor.MnuQuitter());
-  EXPECT_EQ(ui.Messages.back().Icon, MessageIcon::Exclamation);
-  EXPECT_EQ(ui.Messages.back().Buttons, common::MessageButtons::YesNoCancel);
-
-  ui.Answers = {MessageAnswer::Yes};  // unnamed: the save dialog is cancelled
-  EXPECT_FALSE(editor.MnuQuitter());
-  ASSERT_EQ(ui.FileDialogs.size(), 1u);
-  EXPECT_EQ(ui.FileDialogs[0].first, FileDialogKind::Save);
-  EXPECT_EQ(ui.FileDialogs[0].second.FileName, "Sans Nom");
-  EXPECT_EQ(ui.FileDialogs[0].second.Filter, "Circuit Imprimé (*.Lyt)|*.Lyt|Empreinte (*.Emp)|*.Emp");
-
-  ui.Answers = {MessageAnswer::Yes};
+  EXPECT_EQ(ui.FileDialogs.at(1).second.FileName, "Sans Nom");
   ui.FileAnswers = {FileChoice{folder.File("a.Lyt"), "a.Lyt"}};
   EXPECT_TRUE(editor.MnuQuitter());
   EXPECT_EQ(ui.Caption, " LYT : a.Lyt");
-  EXPECT_FALSE(editor.IsModified());
-  EXPECT_FALSE(board_tests::ReadBytes(folder.File("a.Lyt")).empty());
-
-  DrawSomething();
-  ui.Answers = {MessageAnswer::No};
-  EXPECT_TRUE(editor.MnuQuitter());
-  EXPECT_TRUE(editor.IsModified()) << "No drops the changes without saving";
+  EXPECT_FALSE(editor.IsModified() || ReadBytes(folder.File("a.Lyt")).empty());
+  EXPECT_EQ(Questions(), 6);
 }
 
-TEST_F(BoardEditorShell, WriteProtectedFileStopsTheQuit) {
-  std::string path = SaveExample("verrou.Lyt");
-  board_tests::fs::permissions(board_tests::fs::u8path(path), board_tests::fs::perms::owner_read);
-  editor.Start(path);
-  DrawSomething();
-  ui.Answers = {MessageAnswer::Yes};
-  EXPECT_FALSE(editor.MnuQuitter());
-  EXPECT_EQ(ui.Messages.back().Text, board_tests::kWriteProtected);
-  EXPECT_EQ(ui.Messages.back().Icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(editor.IsModified());
-}
-
-TEST_F(BoardEditorShell, EmptyDocumentIsNeverSavedNorQuestioned) {
-  editor.Start("");
-  editor.MnuEnreg();
-  editor.MnuEnregSous();
-  EXPECT_TRUE(ui.FileDialogs.empty());
-  Doc().Modified = true;  // edited, then everything deleted... but no slot
-  EXPECT_TRUE(editor.MnuQuitter());
-  EXPECT_EQ(Questions(), 0u);
-}
-
-TEST_F(BoardEditorShell, SaveAsAlwaysAsksWithAnEmptyName) {
-  std::string path = SaveExample("source.Lyt");
-  editor.Start(path);
-  ui.FileAnswers = {FileChoice{folder.File("copie.Lyt"), "copie.Lyt"}};
-  editor.MnuEnregSous();
-  ASSERT_EQ(ui.FileDialogs.size(), 1u);
-  EXPECT_EQ(ui.FileDialogs[0].second.FileName, "");
-  EXPECT_EQ(ui.Caption, " LYT : copie.Lyt");
-  EXPECT_EQ(editor.FileName(), folder.File("copie.Lyt"));
-  EXPECT_EQ(board_tests::ReadBytes(folder.File("copie.Lyt")), board_tests::ReadBytes(path));
-}
-
-TEST_F(BoardEditorShell, NewAfterNoGivesAnUnchangedEmptyDocument) {
-  editor.Start(SaveExample("vieux.Lyt"));
-  DrawSomething();
-  ui.Answers = {MessageAnswer::No};
-  editor.MnuNouveau();
-  EXPECT_TRUE(editor.IsEmpty());
-  EXPECT_FALSE(editor.IsModified());
-  EXPECT_EQ(ui.Caption, " LYT : Sans Nom");
-  EXPECT_EQ(editor.View().GridStepX, 1.27f);
-  EXPECT_EQ(ui.Registrations, 2);
-}
-
-TEST_F(BoardEditorShell, OpenCancelledLeavesTheDocumentAlone) {
+// A cancelled dialog leaves the document alone; a board file brings its
+// elements and grid steps (within the dialog's range); a file of another kind
+// leaves nothing under its name; a missing file keeps its name for the save.
+TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndRefusesAnyOtherFile) {
   editor.Start("");
   DrawSomething();
-  ui.Answers = {MessageAnswer::No};
+  ui.Answers = {MessageAnswer::No, MessageAnswer::No};
   editor.MnuOuvrir();
-  EXPECT_EQ(Doc().Elements.size(), 1u);
-  EXPECT_TRUE(editor.IsModified());
+  EXPECT_TRUE(Doc().Elements.size() == 1 && editor.IsModified());
 
-  std::string path = SaveExample("autre.Lyt");
-  ui.Answers = {MessageAnswer::No};
+  const std::string path = folder.File("autre.Lyt");  // a tiny vertical step is taken as the smallest
+  board_tests::WriteBytes(path, "\"LYT 3\"\r\n10,0.000001\r\n0,4,3,0.79375,50.8,50.8,0,0,\"\",0\r\n");
   ui.FileAnswers = {FileChoice{path, "autre.Lyt"}};
   editor.MnuOuvrir();
-  EXPECT_EQ(ui.Caption, " LYT : autre.Lyt");
-  EXPECT_EQ(editor.FileName(), path);
+  EXPECT_EQ(std::make_pair(ui.Caption, editor.FileName()), std::make_pair(std::string(" LYT : autre.Lyt"), path));
   EXPECT_FALSE(editor.IsModified());
   ASSERT_EQ(Doc().Elements.size(), 1u);
-  EXPECT_EQ(Doc().Elements[0].Kind, 4);
-  EXPECT_EQ(ui.FileDialogs.back().first, FileDialogKind::Open);
+  EXPECT_EQ(Doc().Elements[0].Kind, ElementKind::RoundPad);
+  ExpectGridStepStatus("10", "0.5");
+
+  const std::string other = folder.File("notes.txt");
+  board_tests::WriteBytes(other, "\"TXT 1\"\r\n1.27,1.27\r\n0,8,3,0.4,10,10,0,0,\"\",0\r\n");
+  ui.Messages.clear();
+  ui.FileAnswers = {FileChoice{other, "notes.txt"}};
+  editor.MnuOuvrir();
+  board_tests::ExpectOneMessage(ui, board_tests::kWrongType, MessageIcon::Critical);
+  EXPECT_TRUE(Doc().Elements.empty());
+  EXPECT_EQ(std::make_pair(ui.Caption, editor.FileName()),
+            std::make_pair(std::string(" LYT : Sans Nom"), std::string("Sans Nom")));
+
+  const std::string missing = folder.File("nouveau.Lyt");
+  ui.FileAnswers = {FileChoice{missing, "nouveau.Lyt"}};
+  editor.MnuOuvrir();
+  EXPECT_EQ(std::make_pair(ui.Messages.back().Text, ui.Messages.back().Icon),
+            std::make_pair(std::string(board_tests::kFileNotFound), MessageIcon::Exclamation));
+  EXPECT_EQ(ui.Caption, " LYT : nouveau.Lyt");
+  DrawSomething();
+  editor.MnuEnreg();
+  EXPECT_EQ(ui.FileDialogs.back().first, common::FileDialogKind::Open) << "the missing file is created without asking";
+  EXPECT_EQ(ReadBytes(missing).substr(0, 9), "\"LYT 3\"\r\n");
 }
 
-TEST_F(BoardEditorShell, LayerButtonsAndMenus) {
+// Steps from 0.5 to 10 mm are taken, anything else is refused and asked
+// again; a comma ends the number. A refused then cancelled dialog changes
+// nothing, but the window is laid out and redrawn all the same.
+TEST_F(BoardEditorShell, GridStepDialogTakesOnlyStepsWithinRange) {
   editor.Start("");
-  editor.OptSerig();
-  EXPECT_EQ(ui.Status[1], " Couche Sérigraphie  ");
-  EXPECT_TRUE(ui.Enabled["OptRond"]);
-  EXPECT_FALSE(ui.Enabled["OptPastilleR"] || ui.Enabled["OptEmp"]);
-  EXPECT_EQ(ui.ShapeColour, common::Rgb(255, 255, 0));
-  editor.OptComposant();
-  EXPECT_EQ(ui.Status[1], " Couche Composants ");
-  EXPECT_EQ(Doc().Colours.PadColour, common::Rgb(0, 192, 0));
-  EXPECT_FALSE(ui.Enabled["OptRond"]);
-  EXPECT_TRUE(ui.Enabled["OptTrou"]);
+  ui.GridStepAnswers = {{"0.49", "1"}, {"10.01", "1"}, {"", "1"}, {"2", "0.49"}, {"2", "10.01"}, {"0.5", "10"}};
+  editor.MnuPas();
+  EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(5, "valeur incorrecte"));
+  EXPECT_EQ(std::make_pair(editor.View().GridStepX, editor.View().GridStepY), std::make_pair(0.5f, 10.0f));
+  ExpectGridStepStatus(" 0.5", " 10");
 
-  editor.MnuComposant();
-  EXPECT_FALSE(ui.Checked["MnuComposant"] || ui.Enabled["OptComposant"]);
-  EXPECT_FALSE(editor.Layers().ShowComponent);
-  editor.MnuComposant();
-  EXPECT_TRUE(editor.Layers().ShowComponent);
-}
+  const double scale = editor.View().Scale;
+  ui.GridStepAnswers = {{"1,27", "2.54"}};
+  editor.MnuPas();
+  EXPECT_DOUBLE_EQ(editor.View().Scale, scale / 2) << "the view follows at once";
+  EXPECT_EQ(ui.GridStepShown.at(1), std::make_pair(std::string("0.5"), std::string("10")));
+  EXPECT_EQ(std::make_pair(editor.View().GridStepX, editor.View().GridStepY), std::make_pair(1.0f, 2.54f));
 
-TEST_F(BoardEditorShell, ZoomKeysAndStatus) {
-  editor.Start("");
-  editor.KeyPress('i');
-  EXPECT_EQ(editor.View().Zoom, 48);
-  for (int i = 0; i < 2; ++i) editor.KeyPress('i');
-  EXPECT_EQ(editor.View().Zoom, 96);
-  for (int i = 0; i < 8; ++i) editor.KeyPress('o');
-  EXPECT_EQ(editor.View().Zoom, 1);
-  EXPECT_EQ(ui.Layouts.back().Picture2Width, editor.View().MmToPixels(269.24f));
-
-  editor.View().Zoom = 24;
-  editor.Resized();
-  editor.MouseMove(48.0f, 24.0f);  // two steps right, one down of the last click at 0,0
-  EXPECT_EQ(ui.Status[4], "  X= 2.54mm");
-  EXPECT_EQ(ui.Status[5], "  Y= 1.27mm");
+  const std::map<int, std::string> status = ui.Status;
+  const std::size_t layouts = ui.Layouts.size();
+  ui.GridStepAnswers = {{"2", "20"}};
+  editor.MnuPas();
+  EXPECT_EQ(std::make_pair(editor.View().GridStepX, editor.View().GridStepY), std::make_pair(1.0f, 2.54f));
+  EXPECT_EQ(ui.Status, status);
+  EXPECT_EQ(ui.Layouts.size(), layouts + 1);
 }
 
 }  // namespace

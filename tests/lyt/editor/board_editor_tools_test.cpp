@@ -1,130 +1,222 @@
 #include "support/board_test_support.h"
 
+#include <optional>
+
 namespace {
 
 using namespace lyt;
+using board_tests::Element;
+using common::MessageIcon;
+using common::PointerShape;
+using common::TextDialogAnswer;
+using Numbers = std::vector<std::int32_t>;
+using Texts = std::vector<std::string>;
+namespace K = ElementKind;
+namespace L = BoardLayer;
 
-// Scenario tests of the drawing-area state machine, in millimetres.
+// The tools that put new elements on the board, in millimetres.
 class BoardEditorTools : public board_tests::EditorTest {
  protected:
   BoardEditorTools() { editor.Start(""); }
 
-  // A round pad dropped at 25.4, 25.4, picked and dragged one step of 5.08 mm right.
-  void DropPickAndDragPad() {
-    editor.OptPastilleR();
-    Click(25.4f, 25.4f);
-    Escape();
-    Click(25.4f, 25.4f);
-    Drag(25.4f, 25.4f, 30.48f, 25.4f);
+  void ExpectSelectionTool() {
+    EXPECT_EQ(std::make_tuple(editor.CurrentTool(), ui.Option, ui.Pointer),
+              std::make_tuple(BoardEditor::Tool::Select, std::string("OptSelect"), PointerShape::Arrow));
+    EXPECT_TRUE(Doc().Pending.empty());
+  }
+  std::string LibraryFile(const std::string& name) const {
+    board_tests::fs::create_directories(folder.Path() / "empreintes");
+    return (folder.Path() / "empreintes" / board_tests::fs::u8path(name)).u8string();
   }
 };
 
-TEST_F(BoardEditorTools, ThreeClickTrackChainEndedByARightClick) {
+// The element hangs on the pointer as a preview, each click drops a copy at
+// the snapped point, Escape discards the floating one. Each tool is offered
+// on the layers it draws for (and a hidden layer is not offered).
+TEST_F(BoardEditorTools, EachPlacingToolDropsACopyAtEverySnappedClick) {
+  using Button = void (BoardEditor::*)();
+  const std::tuple<Button, Button, Numbers> cases[] = {
+      {&BoardEditor::OptSoudure, &BoardEditor::OptPastilleR, {K::RoundPad, K::Hole}},
+      {&BoardEditor::OptComposant, &BoardEditor::OptPastilleC, {K::SquarePad, K::Hole}},
+      {&BoardEditor::OptSoudure, &BoardEditor::OptPastilleOH, {K::OvalPad, K::Hole}},
+      {&BoardEditor::OptComposant, &BoardEditor::OptPastilleRect, {K::RectPad, K::Hole}},
+      {&BoardEditor::OptSoudure, &BoardEditor::OptTrou, {K::Hole}},
+      {&BoardEditor::OptSerig, &BoardEditor::OptRond, {K::Circle}}};
+  ui.ListIndices["ComboPastille"] = 3;  // 2.22mm, also for circles; holes keep 0.8mm
+  for (const auto& [layerButton, toolButton, kinds] : cases) {
+    SCOPED_TRACE(kinds[0]);
+    Doc().Elements.clear();
+    (editor.*layerButton)();
+    const bool silkscreen = kinds[0] == K::Circle;
+    EXPECT_EQ(std::make_pair(ui.Enabled["OptRond"], ui.Enabled["OptPastilleR"] || ui.Enabled["OptEmp"]),
+              std::make_pair(silkscreen, !silkscreen));
+    Move(50.0f, 50.0f);
+    (editor.*toolButton)();
+    EXPECT_EQ(ui.Pointer, PointerShape::Cross);
+    Move(50.9f, 50.2f);  // snaps to 50.8, 50.8
+    EXPECT_FLOAT_EQ(Doc().Pending.at(0).X1, 50.8f);
+    EXPECT_EQ(ui.Canvas.Drawing.back().Mode, common::DrawMode::NotXorPen);
+    Click(50.9f, 50.2f);
+    Click(55.6f, 50.8f);  // snaps to 55.88
+    Escape();
+    ExpectSelectionTool();
+    const std::vector<BoardElement> live = Live();
+    ASSERT_EQ(live.size(), 2 * kinds.size());
+    for (std::size_t i = 0, n = kinds.size(); i < live.size(); ++i) {
+      EXPECT_EQ(std::make_pair(live[i].Kind, live[i].Layer),
+                std::make_pair(kinds[i % n], silkscreen ? L::Silkscreen : L::Through));
+      EXPECT_FLOAT_EQ(live[i].Size, live[i].Kind == K::Hole ? 0.4f : 1.11f);
+      EXPECT_FLOAT_EQ(live[i].X1, i < n ? 50.8f : 55.88f);
+      EXPECT_FLOAT_EQ(live[i].Y1, 50.8f);
+    }
+  }
+  editor.MnuComposant();  // a hidden layer cannot be chosen for drawing
+  EXPECT_FALSE(ui.Checked["MnuComposant"] || ui.Enabled["OptComposant"] || editor.Layers().ShowComponent);
+  editor.MnuComposant();
+  EXPECT_TRUE(ui.Checked["MnuComposant"] && ui.Enabled["OptComposant"] && editor.Layers().ShowComponent);
+}
+
+// A right click drops the segment on the pointer and ends the chain, a second
+// one ends the tool. A band over the joint catches each track by one end, so
+// moving it stretches both.
+TEST_F(BoardEditorTools, TrackChainEndsAtARightClickAndItsJointStretchesBothTracks) {
+  editor.OptPastilleR();
   editor.OptPiste();
-  EXPECT_EQ(ui.Pointer, common::PointerShape::Cross);
-  Click(12.7f, 12.7f);
-  Move(25.4f, 12.7f);
-  Click(25.4f, 12.7f);
-  Click(25.4f, 25.4f);
-  Move(38.1f, 25.4f);  // the third segment follows the pointer...
-  Click(38.1f, 25.4f, false, MouseButton::Right);  // ...and is dropped
-  const std::vector<BoardElement> tracks = Live();
-  ASSERT_EQ(tracks.size(), 2u);
-  for (const BoardElement& track : tracks)
-    EXPECT_EQ(std::make_tuple(track.Kind, track.Layer, track.Size),
-              std::make_tuple(ElementKind::Track, BoardLayer::Solder, 0.3175f));
-  EXPECT_FLOAT_EQ(tracks[0].X1, 12.7f);
-  EXPECT_FLOAT_EQ(tracks[0].X2, 25.4f);
-  EXPECT_FLOAT_EQ(tracks[1].X1, 25.4f);
-  EXPECT_FLOAT_EQ(tracks[1].Y2, 25.4f);
+  Click(G(10), G(10));
+  Move(G(20), G(10));
+  Click(G(20), G(10));
+  Click(G(20), G(20));
+  Move(G(30), G(20));
+  Click(G(30), G(20), false, MouseButton::Right);
+  std::vector<std::tuple<std::int32_t, std::int32_t, float, float, float, float, float>> tracks;
+  for (const BoardElement& e : Live()) tracks.emplace_back(e.Kind, e.Layer, e.Size, e.X1, e.Y1, e.X2, e.Y2);
+  EXPECT_EQ(tracks, (decltype(tracks){{K::Track, L::Solder, 0.3175f, G(10), G(10), G(20), G(10)},
+                                       {K::Track, L::Solder, 0.3175f, G(20), G(10), G(20), G(20)}}));
   EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Track) << "the tool stays for a new chain";
   EXPECT_TRUE(Doc().Pending.empty());
+  Click(G(30), G(20), false, MouseButton::Right);
+  ExpectSelectionTool();
 
-  Click(38.1f, 25.4f, false, MouseButton::Right);
-  EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
-  EXPECT_EQ(ui.Option, "OptSelect");
+  Band(G(19), G(9), G(21), G(11));
+  Drag(G(20), G(10), G(25), G(10));
+  Click(G(40), G(40));
+  const std::vector<BoardElement> stretched = Live();
+  EXPECT_EQ(std::make_pair(stretched.at(0).X1, stretched.at(1).X2), std::make_pair(G(10), G(20)));
+  EXPECT_FLOAT_EQ(stretched[0].X2, G(25));
+  EXPECT_FLOAT_EQ(stretched[1].X1, G(25));
 }
 
-TEST_F(BoardEditorTools, PadToolDropsPadAndHoleAtTheSnappedPoint) {
-  ui.ListIndices["ComboPastille"] = 3;  // 2.22mm
-  ui.InDrawing = {editor.View().MmToPixels(50.0f), editor.View().MmToPixels(50.0f)};
-  editor.OptPastilleR();
-  ASSERT_EQ(Doc().Pending.size(), 2u);
-  Click(50.9f, 50.2f);  // snaps to 50.8, 50.8
-  Click(55.6f, 50.8f);  // snaps to 55.88
-  std::vector<BoardElement> live = Live();
-  ASSERT_EQ(live.size(), 4u);
-  EXPECT_EQ(std::make_pair(live[0].Kind, live[1].Kind),
-            std::make_pair(ElementKind::RoundPad, ElementKind::Hole));
-  EXPECT_FLOAT_EQ(live[0].Size, 1.11f);
-  EXPECT_FLOAT_EQ(live[1].Size, 0.4f);
-  for (std::size_t i : {0, 1}) {
-    EXPECT_FLOAT_EQ(live[i].X1, 50.8f);
-    EXPECT_FLOAT_EQ(live[i].Y1, 50.8f);
-    EXPECT_EQ(live[i].Layer, BoardLayer::Through);
+// A negative start numbers nothing; no text brings the selection tool back.
+// "Editer Texte" changes a picked text at the next commit, without numbering.
+TEST_F(BoardEditorTools, TextToolDropsNumberedCopiesAndEditTextChangesAPlacedOne) {
+  struct Case {
+    std::optional<TextDialogAnswer> Answer;
+    Texts Placed;
+    float Height;
+  };
+  const Case cases[] = {{std::nullopt, {}, 0.0f},
+                        {TextDialogAnswer{true, "", 1, false, ""}, {}, 0.0f},
+                        {TextDialogAnswer{true, "R", 2, true, "-5"}, {"R", "R", "R"}, 3.0f},
+                        {TextDialogAnswer{true, "R", 1, true, "1"}, {"R1", "R2", "R3"}, 2.0f}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Answer ? c.Answer->NumberingStart + c.Answer->Text : "cancelled");
+    Doc().Elements.clear();
+    if (c.Answer) ui.TextAnswers.push_back(*c.Answer);
+    editor.KeyPress('t');
+    EXPECT_TRUE(ui.TextRequests.back().NewText);
+    for (float x : {12.7f, 25.4f, 38.1f}) Click(x, 12.7f);
+    Texts placed;
+    for (const BoardElement& e : Live()) placed.push_back(e.Text);
+    EXPECT_EQ(placed, c.Placed);
+    if (c.Placed.empty()) {
+      ExpectSelectionTool();
+      continue;
+    }
+    const BoardElement& second = Doc().Elements[1];
+    EXPECT_EQ(std::make_tuple(second.Layer, second.Size), std::make_tuple(L::Solder, c.Height)) << "current layer";
+    EXPECT_FLOAT_EQ(second.X1, 25.4f);
   }
-  EXPECT_FLOAT_EQ(live[2].X1, 55.88f);
 
   Escape();
-  EXPECT_EQ(Live().size(), 4u) << "the floating pad is discarded, the dropped ones stay";
-  EXPECT_TRUE(Doc().Pending.empty());
-  EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
+  Click(25.4f, 12.7f);
+  ui.TextAnswers.push_back(TextDialogAnswer{true, "C7", 4, true, "3"});
+  editor.DoubleClick();
+  const common::TextDialogRequest& request = ui.TextRequests.back();
+  EXPECT_EQ(std::make_tuple(request.NewText, request.Text, request.SizeIndex),
+            std::make_tuple(false, std::string("R2"), 1));
+  EXPECT_EQ(Doc().Elements[1].Text, "R2");
+  Click(60.0f, 60.0f);
+  EXPECT_EQ(std::make_tuple(Doc().Elements[1].Text, Doc().Elements[1].Size),
+            std::make_tuple(std::string("C7"), 5.0f));
+  ui.Messages.clear();
+  Doc().Elements.push_back(Element(0, K::Text, L::Component, 2.5f, 76.2f, 12.7f, 80.0f, 15.2f, "J1"));
+  Click(76.2f, 12.7f);
+  editor.MnuEditTexte();
+  EXPECT_EQ(ui.TextRequests.size(), 5u);
+  board_tests::ExpectOneMessage(ui, " erreur dans MnuEditTexte", MessageIcon::None);
 }
 
-TEST_F(BoardEditorTools, FloatingElementFollowsThePointerAndIsDrawnAsPreview) {
-  editor.OptTrou();
-  Move(20.32f, 20.32f);
-  EXPECT_FLOAT_EQ(Doc().Pending.at(0).X1, 20.32f);
-  const std::size_t drawn = ui.Canvas.Drawing.size();
-  Move(21.59f, 20.32f);
-  EXPECT_FLOAT_EQ(Doc().Pending.at(0).X1, 21.59f);
-  ASSERT_GT(ui.Canvas.Drawing.size(), drawn);
-  EXPECT_EQ(ui.Canvas.Drawing.back().Mode, common::DrawMode::NotXorPen);
-  EXPECT_EQ(ui.Canvas.Drawing.back().Colour, Doc().Colours.PreviewColour);
-}
-
-TEST_F(BoardEditorTools, CircleToolOnTheSilkscreenAndToolChangeDiscardsTheFloatingOne) {
-  editor.OptSerig();
-  editor.OptRond();
-  Click(30.48f, 30.48f);
-  editor.OptPiste();
-  EXPECT_TRUE(Doc().Pending.empty());
-  EXPECT_GE(ui.DrawingFocus, 2);
-  const std::vector<BoardElement> live = Live();
-  ASSERT_EQ(live.size(), 1u);
-  EXPECT_EQ(std::make_tuple(live[0].Kind, live[0].Layer, live[0].Size),
-            std::make_tuple(ElementKind::Circle, BoardLayer::Silkscreen, 0.79375f));
-}
-
-TEST_F(BoardEditorTools, RightClickWithASelectionPopsUpTheEditMenu) {
-  editor.OptPastilleR();
-  Click(25.4f, 25.4f);
+// The tool gives up with the reader's message, letting go of what was read. A
+// footprint saved into the library is offered at once; each copy dropped is a
+// group of its own, its first element under the pointer. A pick takes one
+// copy whole, and turns it about the centre of its points.
+TEST_F(BoardEditorTools, FootprintCopiesAreNewGroupsThatArePickedAndTurnedWhole) {
+  for (const char* text : {board_tests::kFootprintNotFound, board_tests::kWrongFootprint}) {
+    ui.Messages.clear();
+    editor.OptEmp();
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{text});
+    ExpectSelectionTool();
+    board_tests::WriteBytes(LibraryFile("coupe.Emp"), "\"EMP 3\"\r\n1.27,1.27\r\n0,8,3,0.4,10,10,0,0,\"\",0\r\n0,8\r\n");
+    board_tests::WriteBytes(LibraryFile(".Emp"), "\"EMP 3\"\r\n1.27,1.27\r\n");
+    editor.MnuNouveau();
+  }
+  // Drawn away from the origin: an oval pad with its hole, a silkscreen line and a text.
+  Doc().Elements = {Element(0, K::OvalPad, L::Through, 0.79375f, 50.8f, 76.2f),
+                    Element(0, K::Hole, L::Through, 0.4f, 50.8f, 76.2f),
+                    Element(0, K::Track, L::Silkscreen, 0.3175f, 49.53f, 73.66f, 52.07f, 73.66f),
+                    Element(0, K::Text, L::Silkscreen, 1.5f, 53.34f, 76.2f, 55.0f, 74.7f, "U1")};
+  Doc().Modified = true;
+  ui.FileAnswers = {common::FileChoice{LibraryFile("a nouveau.Emp"), "a nouveau.Emp"}};
+  editor.MnuEnregSous();
+  EXPECT_EQ(ui.Lists["ComboEmp"], (std::pair<Texts, int>{{"a nouveau", "coupe"}, 0})) << "a nameless file is none";
+  editor.MnuNouveau();
+  ui.InDrawing = {250, 130};  // 13.23 mm, 6.88 mm: snaps to 12.7, 6.35
+  editor.OptEmp();
+  EXPECT_EQ(ui.Pointer, PointerShape::Cross);
+  editor.MouseDown(MouseButton::Left, false, 250, 130);
+  editor.MouseMove(400, 290);  // 21.59, 15.24
+  editor.MouseDown(MouseButton::Left, false, 400, 290);
+  EXPECT_EQ(Doc().Pending.size(), 4u) << "the footprint stays in hand for the next drop";
+  EXPECT_TRUE(editor.IsModified());
   Escape();
-  Click(25.4f, 25.4f);  // picks the pad and its hole
-  ASSERT_TRUE(Doc().PendingActive);
-  Click(25.4f, 25.4f, false, MouseButton::Right);
-  EXPECT_EQ(ui.EditMenuPopUps, 1);
-  EXPECT_TRUE(Doc().PendingActive) << "the pop-up keeps the selection";
-}
+  Numbers groups;
+  for (const BoardElement& e : Doc().Elements) groups.push_back(e.Group);
+  EXPECT_EQ(groups, (Numbers{1, 1, 1, 1, 2, 2, 2, 2}));
+  EXPECT_EQ(std::make_pair(Doc().LastGroup, Doc().Elements[7].Text), std::make_pair(2, std::string("U1")));
+  const std::vector<BoardElement> before = Doc().Elements;
+  const BoardElement& pad = before.at(4);
+  const BoardElement& line = before.at(6);
+  EXPECT_NEAR(pad.X1, 21.59f, 1e-4f);
+  EXPECT_NEAR(pad.Y1, 15.24f, 1e-4f);
+  EXPECT_NEAR(line.X2 - pad.X1, 52.07f - 50.8f, 1e-4f) << "the shape is kept";
+  EXPECT_NEAR(line.Y2 - pad.Y1, 73.66f - 76.2f, 1e-4f);
 
-TEST_F(BoardEditorTools, MovedSelectionComesBackOnEscapeAndStaysOnAClickElsewhere) {
-  DropPickAndDragPad();
-  EXPECT_FLOAT_EQ(Doc().Pending.at(0).X1, 30.48f);
-  const MmBox& box = Doc().SelectionBox;  // follows the move without drifting
-  EXPECT_FLOAT_EQ(box.Left, 30.48f - 0.635f);
-  EXPECT_FLOAT_EQ(box.Right, 30.48f + 0.635f);
-  Escape();
-  EXPECT_FLOAT_EQ(Live().at(0).X1, 25.4f) << "Escape lets go without writing back";
-
-  Click(25.4f, 25.4f);
-  Drag(25.4f, 25.4f, 30.48f, 25.4f);
-  Click(31.75f, 25.4f);  // the next grid point is outside: written back, nothing new picked
-  EXPECT_FALSE(Doc().PendingActive);
-  const std::vector<BoardElement> live = Live();
-  ASSERT_EQ(live.size(), 2u);
-  EXPECT_FLOAT_EQ(live[0].X1, 30.48f);
-  EXPECT_FLOAT_EQ(live[1].X1, 30.48f);
-  EXPECT_FALSE(live[0].Selected);
+  Click(21.59f, 15.24f);
+  ASSERT_EQ(Doc().Pending.size(), 4u);
+  editor.MnuRotation();
+  std::vector<std::int32_t> angles;
+  for (const PendingItem& item : Doc().Pending) angles.push_back(item.Angle);
+  EXPECT_EQ(angles, (std::vector<std::int32_t>{90, 0, 0, 90})) << "holes and tracks have no orientation";
+  const PendingItem& turned = Doc().Pending[2];
+  EXPECT_FLOAT_EQ(turned.X1, turned.X2);
+  EXPECT_NEAR(turned.Y1 - turned.Y2, line.X2 - line.X1, 1e-4f) << "right of the centre goes above it";
+  for (int turn = 0; turn < 3; ++turn) editor.KeyPress('r');
+  Click(80.0f, 80.0f);
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    EXPECT_NEAR(Doc().Elements[i].X1, before[i].X1, 1e-4) << i;
+    EXPECT_NEAR(Doc().Elements[i].Y2, before[i].Y2, 1e-4) << i;
+    EXPECT_EQ(Doc().Elements[i].Angle, 0) << i;
+  }
 }
 
 }  // namespace
