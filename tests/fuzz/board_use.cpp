@@ -1,0 +1,139 @@
+#include "board_use.h"
+
+#include "common/core/stroke_font.h"
+#include "common/core/ui_port.h"
+#include "lyt/core/board_renderer.h"
+#include "lyt/export/drill_writer.h"
+#include "lyt/export/gerber_writer.h"
+#include "lyt/print/core/board_print.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace fuzz {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScratchPath {
+ public:
+  ScratchPath() {
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = fs::temp_directory_path() /
+            ("lyt-fuzz-" + std::to_string(ticks) + "-" + std::to_string(std::random_device{}()));
+    fs::create_directories(path_ / "empreintes");
+  }
+  ~ScratchPath() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  std::string Text() const { return path_.u8string(); }
+
+ private:
+  fs::path path_;
+};
+
+class NullCanvas : public common::Canvas {
+ public:
+  void Clear() override {}
+  void SetPixel(int, int, common::Colour) override {}
+  void DrawLine(int, int, int, int, common::Colour) override {}
+  void DrawBox(int, int, int, int, common::Colour) override {}
+  void DrawCircle(int, int, int, common::Colour, double) override {}
+  void SetDrawMode(common::DrawMode) override {}
+  void SetLineWidth(int) override {}
+  void SetLineStyle(common::LineStyle) override {}
+  void SetFillStyle(common::FillStyle) override {}
+  void SetFillColour(common::Colour) override {}
+  common::Colour HighlightColour() const override { return 0; }
+};
+
+// A window that answers nothing: every box is dismissed, every dialog cancelled.
+class NullUi : public common::UiPort {
+ public:
+  common::MessageAnswer ShowMessage(const std::string&, common::MessageIcon,
+                                    common::MessageButtons, const std::string&) override {
+    return common::MessageAnswer::Ok;
+  }
+  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
+  void SetStatusText(int, const std::string&) override {}
+  void SetCaption(const std::string&) override {}
+  void SetEnabled(const std::string&, bool) override {}
+  void SetChecked(const std::string&, bool) override {}
+  void SetPointer(common::PointerShape) override {}
+  void FillList(const std::string&, const std::vector<std::string>&, int) override {}
+  int ListIndex(const std::string&) const override { return -1; }
+  std::string ListText(const std::string&) const override { return {}; }
+  void SelectOption(const std::string&) override {}
+  void Beep() override {}
+  std::optional<common::FileChoice> AskFileName(common::FileDialogKind,
+                                                const common::FileDialogSettings&) override {
+    return std::nullopt;
+  }
+  common::Canvas& DrawingArea() override { return canvas_; }
+  common::WindowMetrics Metrics() const override { return {}; }
+  void ApplyLayout(const common::WindowLayout&) override {}
+  common::PixelPoint ScreenCursor() const override { return {}; }
+  common::PixelPoint CursorInDrawingArea() const override { return {}; }
+  common::PixelRect Picture1OnScreen() const override { return {}; }
+  void WarpPointer(common::PixelPoint) override {}
+  void PopUpEditMenu() override {}
+  void FocusDrawingArea() override {}
+  common::TextDialogAnswer ShowTextDialog(const common::TextDialogRequest&) override { return {}; }
+  void RegisterFileTypes() override {}
+  void ShowHelp() override {}
+  void CopyPictureToClipboard(int, int, const common::PictureDrawer&) override {}
+  bool ShowPrinterProperties(const std::string&) override { return false; }
+  common::PrintOutcome PrintPage(const common::PrintJob&, const common::PageDrawer&) override {
+    return common::PrintOutcome::Cancelled;
+  }
+
+ private:
+  NullCanvas canvas_;
+};
+
+}  // namespace
+
+const std::string& ScratchFolder() {
+  static const ScratchPath folder;
+  static const std::string text = folder.Text();
+  return text;
+}
+
+void WriteFile(const std::string& path, std::string_view bytes) {
+  std::ofstream out(fs::u8path(path), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  FUZZ_CHECK(out.good());
+}
+
+void UseBoard(const lyt::Board& board, const common::Viewport& viewport) {
+  static const common::StrokeFont font(common::FontVariant::Lyt);
+  NullCanvas canvas;
+  NullUi ui;
+  // At the file's grid and zoom, then zoomed in as far as the window goes.
+  common::Viewport zoomedIn = viewport;
+  while (zoomedIn.StepZoom(common::ZoomDirection::In)) {
+  }
+  zoomedIn.Scale = zoomedIn.ScaleForZoom();
+  for (const common::Viewport& view : {viewport, zoomedIn})
+    lyt::RedrawBoard(board, lyt::LayerView{}, lyt::VisibleArea{0, 0, 800, 600}, view, font,
+                     canvas);
+  for (std::int32_t layer = lyt::BoardLayer::Component; layer <= lyt::BoardLayer::Silkscreen;
+       ++layer)
+    lyt::ExportGerberLayer(board.Elements, layer, ui);
+  lyt::ExportDrill(board.Elements);
+  lyt::PrintChoice everything;
+  everything.Component = everything.Solder = everything.Silkscreen = everything.Drill = true;
+  // 600 dpi, at the largest scale the print dialog takes.
+  const double printerPixelMm = 25.4 / 600;
+  const lyt::PrintConversion conversion(viewport, printerPixelMm, printerPixelMm, 3.0f);
+  lyt::PrintBoardPage(board, everything, conversion, font, canvas);
+  font.TakeProblems();
+}
+
+}  // namespace fuzz
