@@ -4,11 +4,15 @@
 #   make run    installs what is missing, builds and starts the board editor
 #               on the example board.
 #   make deps   installs what is missing only.
+#   make fuzz   installs clang if missing, builds the fuzz targets in
+#               build-fuzz and runs each for FUZZ_SECONDS (default 180) on a
+#               copy of its regression corpus.
 
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja
+FUZZ_SECONDS ?= 180
 
-.PHONY: test run deps build build-asan test-release test-asan clean
+.PHONY: test run deps build build-asan test-release test-asan fuzz clean
 
 test: deps test-release test-asan
 
@@ -33,5 +37,12 @@ test-asan: build-asan
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
+fuzz:
+	./tools/install-deps.sh fuzz
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLYTSKT_FUZZ=ON -DLYTSKT_BUILD_UI=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ./tools/run-fuzz.sh build-fuzz
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Installs, on Debian, the packages needed to build, test and run lyt and skt.
 # Only what is missing is installed; nothing happens when all is there.
+#   install-deps.sh        everything for the programs and their tests
+#   install-deps.sh fuzz   only what the fuzz build needs: clang with its
+#                          sanitizer and libFuzzer runtimes
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  libgtest-dev
-  qt6-base-dev libgl-dev qt6-translations-l10n
-  locales
-  xvfb xauth xdotool imagemagick
-  gerbv poppler-utils
-)
+if [ "${1:-}" = fuzz ]; then
+  packages=(build-essential cmake ninja-build clang libclang-rt-dev)
+else
+  packages=(
+    build-essential cmake ninja-build pkg-config
+    libgtest-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
+    locales
+    xvfb xauth xdotool imagemagick
+    gerbv poppler-utils
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,6 +33,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root apt-get update
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+if [ "${1:-}" = fuzz ]; then exit 0; fi
 
 # A French locale, so that a test can check files keep the full stop under it.
 if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then

@@ -1,0 +1,93 @@
+#include "board_use.h"
+
+#include "common/core/stroke_font.h"
+#include "lyt/core/board_renderer.h"
+#include "lyt/export/drill_writer.h"
+#include "lyt/export/gerber_writer.h"
+#include "lyt/print/core/board_print.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace fuzz {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScratchPath {
+ public:
+  ScratchPath() {
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = fs::temp_directory_path() /
+            ("lyt-fuzz-" + std::to_string(ticks) + "-" + std::to_string(std::random_device{}()));
+    fs::create_directories(path_ / "empreintes");
+  }
+  ~ScratchPath() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  std::string Text() const { return path_.u8string(); }
+
+ private:
+  fs::path path_;
+};
+
+class NullCanvas : public common::Canvas {
+ public:
+  void Clear() override {}
+  void SetPixel(int, int, common::Colour) override {}
+  void DrawLine(int, int, int, int, common::Colour) override {}
+  void DrawBox(int, int, int, int, common::Colour) override {}
+  void DrawCircle(int, int, int, common::Colour, double) override {}
+  void SetDrawMode(common::DrawMode) override {}
+  void SetLineWidth(int) override {}
+  void SetLineStyle(common::LineStyle) override {}
+  void SetFillStyle(common::FillStyle) override {}
+  void SetFillColour(common::Colour) override {}
+  common::Colour HighlightColour() const override { return 0; }
+};
+
+
+}  // namespace
+
+const std::string& ScratchFolder() {
+  static const ScratchPath folder;
+  static const std::string text = folder.Text();
+  return text;
+}
+
+void WriteFile(const std::string& path, std::string_view bytes) {
+  std::ofstream out(fs::u8path(path), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  FUZZ_CHECK(out.good());
+}
+
+void UseBoard(const lyt::Board& board, const common::Viewport& viewport) {
+  static const common::StrokeFont font(common::FontVariant::Lyt);
+  NullCanvas canvas;
+  lyt::GerberProblems problems;
+  // At the file's grid and zoom, then zoomed in as far as the window goes.
+  common::Viewport zoomedIn = viewport;
+  while (zoomedIn.StepZoom(common::ZoomDirection::In)) {
+  }
+  zoomedIn.Scale = zoomedIn.ScaleForZoom();
+  for (const common::Viewport& view : {viewport, zoomedIn})
+    lyt::RedrawBoard(board, lyt::LayerView{}, lyt::VisibleArea{0, 0, 800, 600}, view, font,
+                     canvas);
+  for (std::int32_t layer = lyt::BoardLayer::Component; layer <= lyt::BoardLayer::Silkscreen;
+       ++layer)
+    lyt::ExportGerberLayer(board.Elements, layer, problems);
+  lyt::ExportDrill(board.Elements);
+  lyt::PrintChoice everything;
+  everything.Component = everything.Solder = everything.Silkscreen = everything.Drill = true;
+  // 600 dpi, at the largest scale the print dialog takes.
+  const double printerPixelMm = 25.4 / 600;
+  const common::PrintConversion conversion(viewport, printerPixelMm, printerPixelMm, 3.0f);
+  lyt::PrintBoardPage(board, everything, conversion, font, canvas);
+  font.TakeProblems();
+}
+
+}  // namespace fuzz
