@@ -2,6 +2,8 @@
 #include "support/board_test_support.h"
 #include "lyt/core/board_file.h"
 
+#include <limits>
+
 namespace {
 
 using namespace lyt;
@@ -63,6 +65,39 @@ TEST_F(BoardEditorSafety, RotationWithoutAFigureTurnsNothing) {
   Doc().PendingActive = Doc().PendingIsNew = true;
   editor.MnuRotation();
   EXPECT_EQ(std::make_pair(Doc().Pending[0].X1, Doc().Pending[0].Y2), std::make_pair(G(5), G(7)));
+}
+
+// A save that cannot be written says so and loses nothing: Save As keeps the
+// old name, Quit with "Oui" does not quit, a value the file cannot hold is
+// never written as 0.
+TEST_F(BoardEditorSafety, FailedSavesAreToldAndKeepTheDocumentAsItWas) {
+  AddPad(10, 10);
+  const std::string saved = folder.File("garde.Lyt");
+  Doc().FileName = saved;
+  editor.MnuEnreg();
+  const std::string bytes = board_tests::ReadBytes(saved);
+  const std::string caption = ui.Caption;
+  const std::string nowhere = folder.File("absent/nouveau.Lyt");
+  const std::string told = "Impossible d'écrire le fichier\r\n" + nowhere;
+
+  Doc().Modified = true;
+  ui.FileAnswers = {common::FileChoice{nowhere, "nouveau.Lyt"}};
+  editor.MnuEnregSous();
+  EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{told});
+  EXPECT_EQ(std::make_pair(Doc().FileName, ui.Caption), std::make_pair(saved, caption));
+  EXPECT_TRUE(Doc().Modified);
+
+  Doc().FileName = nowhere;
+  ui.Answers = {common::MessageAnswer::Yes};
+  EXPECT_FALSE(editor.MnuQuitter());
+  EXPECT_EQ(ui.MessageTexts().back(), told);
+
+  Doc().FileName = saved;
+  Doc().Elements[0].X1 = std::numeric_limits<float>::infinity();
+  editor.MnuEnreg();
+  EXPECT_EQ(ui.MessageTexts().back(), "Impossible d'écrire le fichier\r\n" + saved);
+  EXPECT_EQ(board_tests::ReadBytes(saved), bytes);
+  EXPECT_TRUE(Doc().Modified);
 }
 
 }  // namespace
