@@ -3,61 +3,22 @@
 #include "lyt/core/board.h"
 #include "lyt/editor/board_editor.h"
 #include "support/scripted_board_ui.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace board_tests {
 
 namespace fs = std::filesystem;
 
-// A folder of its own under the system's temporary folder, removed with
-// everything in it (read-only entries included) when the test ends.
-class TempFolder {
- public:
-  TempFolder() {
-    static std::atomic<int> counter{0};
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = fs::temp_directory_path() /
-            ("lyt-board-test-" + std::to_string(ticks) + "-" + std::to_string(counter++));
-    fs::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(path_, error);
-         !error && it != fs::recursive_directory_iterator(); it.increment(error))
-      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, error);
-    fs::remove_all(path_, error);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const fs::path& Path() const { return path_; }
-  std::string File(const std::string& name) const { return (path_ / name).u8string(); }
-
- private:
-  fs::path path_;
-};
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(fs::u8path(path), std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(fs::u8path(path), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
 
 inline lyt::BoardElement Element(std::int32_t group, std::int32_t kind, std::int32_t layer, float size,
                                  float x1, float y1, float x2 = 0.0f, float y2 = 0.0f,
