@@ -17,20 +17,12 @@ std::optional<Texts> Fields(std::string_view line, std::size_t maxFields = 100) 
   return texts;
 }
 
-TEST(CsvFieldsTest, SplitsLinesAndFields) {
-  const std::pair<const char*, Texts> lines[] = {
-      {"a\r\nb\nc\r\n", {"a", "b", "c"}}, {"a\r\nb", {"a", "b"}}, {"a\r\n\r\n", {"a", ""}}, {"", {}}};
-  for (const auto& [contents, expected] : lines) {
-    const auto split = common::SplitLines(contents);
-    EXPECT_EQ(Texts(split.begin(), split.end()), expected) << contents;
-  }
+// Line ends are seen through the board file's tests.
+TEST(CsvFieldsTest, SplitsFields) {
   const std::pair<const char*, std::optional<Texts>> fields[] = {
       {R"(0,10, 1.27 ,"a, b",""," x ",-3)", Texts{"0", "10", "1.27", "a, b*", "*", " x *", "-3"}},
-      {R"("say ""hi""",1)", Texts{"say \"hi\"*", "1"}},
-      {"", Texts{""}},
-      {"1,", Texts{"1", ""}},
-      {R"("unterminated,1)", std::nullopt},
-      {R"("a"b,1)", std::nullopt}};
+      {R"("say ""hi""",1)", Texts{"say \"hi\"*", "1"}}, {"", Texts{""}}, {"1,", Texts{"1", ""}},
+      {R"("unterminated,1)", std::nullopt}, {R"("a"b,1)", std::nullopt}};
   for (const auto& [line, expected] : fields) EXPECT_EQ(Fields(line), expected) << line;
   // A line with more fields than asked for is refused as soon as it says so.
   EXPECT_EQ(Fields("1,2,3", 3), (Texts{"1", "2", "3"}));
@@ -38,17 +30,6 @@ TEST(CsvFieldsTest, SplitsLinesAndFields) {
   std::vector<common::CsvField> taken;
   EXPECT_FALSE(common::ParseCsvLine(std::string(10'000'000, ','), taken, 10));
   EXPECT_LE(taken.size(), 10u);
-}
-
-TEST(CsvFieldsTest, WriterAndReaderAgreeOnAwkwardTexts) {
-  EXPECT_EQ(common::CsvLineWriter().String("LYT 3").Line(), "\"LYT 3\"\r\n");
-  EXPECT_EQ(common::CsvLineWriter().Number(1.27f).Number(1.27f).Line(), "1.27,1.27\r\n");
-  for (std::string text : {"", " lead", "trail ", "a,b", "\"", "x\"\"y", "\"quoted\"", ",,,"}) {
-    std::string line = common::CsvLineWriter().Integer(-1).String(text).Number(0.5f).Line();
-    ASSERT_EQ(line.substr(line.size() - 2), "\r\n");
-    line.resize(line.size() - 2);
-    EXPECT_EQ(Fields(line), (Texts{"-1", text + "*", "0.5"})) << line;
-  }
 }
 
 }  // namespace

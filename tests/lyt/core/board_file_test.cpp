@@ -2,91 +2,76 @@
 // the round trip between them.
 #include "support/board_test_support.h"
 #include "lyt/core/board_file.h"
+#include "common/core/number_text.h"
 
 #include <clocale>
 #include <locale>
-#include <stdexcept>
 
 namespace {
 
 using namespace lyt;
+using namespace lyt::ElementKind;
 using board_tests::Element;
 using common::MessageIcon;
 
 const std::string TrackLine = "0,1,0,1.27,10.16,20.32,15.24,20.32,\"\",0\r\n";
 const std::string OneTrackFile = "\"LYT 3\"\r\n1.27,1.27\r\n" + TrackLine;
-const BoardElement Track =
-    Element(0, ElementKind::Track, BoardLayer::Component, 1.27f, 10.16f, 20.32f, 15.24f, 20.32f);
+const BoardElement kTrack = Element(0, Track, BoardLayer::Component, 1.27f, 10.16f, 20.32f, 15.24f, 20.32f);
 
-Board BoardOf(const std::string& fileName, std::vector<BoardElement> elements) {
+Board BoardOf(const std::string& fileName, const std::vector<BoardElement>& elements) {
   Board board;
-  board.FileName = fileName;
-  board.Elements = std::move(elements);
+  std::tie(board.FileName, board.Elements) = std::tie(fileName, elements);
   return board;
 }
 
 std::string Describe(const std::optional<common::FileProblem>& problem) {
-  if (!problem) return "none";
-  return problem->Text + " / icon " + std::to_string(static_cast<int>(problem->Icon));
+  return problem ? problem->Text + " / icon " + std::to_string(static_cast<int>(problem->Icon)) : "none";
 }
 
+// The magic follows the extension in any case; any other name gets the
+// board's, so that every file written can be read back. Deleted elements are
+// left out; a line break inside a text cannot split its line.
 TEST(BoardFileWrite, MagicByExtensionGridStepsThenLiveElementsInWindows1252) {
-  const std::tuple<const char*, std::vector<BoardElement>, float, std::string> cases[] = {
-      {"/boards/essai.Lyt", {Track}, 1.27f, OneTrackFile},
-      // The extension in any case; any other name gets the board magic, so
-      // that every file written can be read back.
-      {"/lib/DIL8.emp", {Track}, 1.27f, "\"EMP 3\"\r\n1.27,1.27\r\n" + TrackLine},
-      {"/lib/DIL8.LYT", {Track}, 1.27f, OneTrackFile},
-      {"ab", {Track}, 1.27f, OneTrackFile},
+  const std::tuple<const char*, std::vector<BoardElement>, std::string> cases[] = {
+      {"/boards/essai.Lyt", {kTrack}, OneTrackFile},
+      {"/lib/DIL8.emp", {kTrack}, "\"EMP 3\"\r\n1.27,1.27\r\n" + TrackLine},
+      {"ab", {kTrack}, OneTrackFile},
       {"a.Lyt",
-       {Track, Element(1, ElementKind::Deleted, BoardLayer::Through, 0.4f, 5, 5),
-        Element(1, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 5, 5),
-        Element(0, ElementKind::Deleted, BoardLayer::Silkscreen, 2, 7, 7)},
-       1.27f, OneTrackFile + "1,4,3,0.8,5,5,0,0,\"\",0\r\n"},
-      {"a.Lyt", {Element(1, ElementKind::Deleted, BoardLayer::Through, 0.4f, 5, 5)}, 0.5f,
-       "\"LYT 3\"\r\n0.5,0.5\r\n"},
-      // A line break inside a text cannot split its line.
-      {"a.Lyt", {Element(0, ElementKind::Text, 2, 2, 0, 0, 0, 0, "é µ 1€ ✓\r\nb\nc")}, 2.54f,
-       "\"LYT 3\"\r\n2.54,2.54\r\n0,10,2,2,0,0,0,0,\"\xE9 \xB5 1\x80 ???b?c\",0\r\n"}};
-  for (const auto& [fileName, elements, step, expected] : cases)
-    EXPECT_EQ(WriteDocument(BoardOf(fileName, elements), step, step), expected) << expected;
+       {kTrack, Element(1, Deleted, 3, 0.4f, 5, 5), Element(1, RoundPad, 3, 0.8f, 5, 5),
+        Element(0, Deleted, 2, 2, 7, 7), Element(0, Text, 2, 2, 0, 0, 0, 0, "é µ 1€ ✓\r\nb\nc")},
+       OneTrackFile + "1,4,3,0.8,5,5,0,0,\"\",0\r\n0,10,2,2,0,0,0,0,\"\xE9 \xB5 1\x80 ???b?c\",0\r\n"}};
+  for (const auto& [fileName, elements, expected] : cases)
+    EXPECT_EQ(WriteDocument(BoardOf(fileName, elements), 1.27f, 1.27f), expected) << expected;
 }
 
-struct ReadCase {
-  std::optional<std::string> Bytes;  // nothing: no file at all
-  const char* FileName;
-  std::optional<common::FileProblem> Problem;
-  bool GridStepsRead;
-  std::string Read;  // the steps and elements afterwards, as the writer writes them
-  std::int32_t LastGroup;
-};
+// The bytes, the file's name, the problem, whether the grid steps were read,
+// the steps and elements afterwards as the writer writes them, and LastGroup.
+using ReadCase =
+    std::tuple<std::string, const char*, std::optional<common::FileProblem>, bool, std::string, std::int32_t>;
 
-// The viewport starts at steps of 2 and 3 mm.
+// The viewport starts at steps of 2 and 3 mm. A missing file and steps out
+// of range are seen through the editor.
 std::vector<ReadCase> ReadCases() {
   const common::FileProblem wrongType{board_tests::kWrongType, MessageIcon::Critical};
   const std::string untouched = "\"LYT 3\"\r\n2,3\r\n";
-  const std::string hole = "2,8,3,0.4,5,6,0,0,\"\",0\r\n";
-  const std::string pad = "7,4,3,0.8,5,6,0,0,\"\",0\r\n";
+  const std::string hole = "2,8,3,0.4,5,6,0,0,\"\",0\r\n", pad = "7,4,3,0.8,5,6,0,0,\"\",0\r\n";
+  const std::string good = "\"LYT 3\"\r\n1,1\r\n" + pad + hole;
   std::vector<ReadCase> cases = {
-      {"\"LYT 3\"\r\n2.54,0.5\r\n" + pad + hole, "lu.Lyt", {}, true,
-       "\"LYT 3\"\r\n2.54,0.5\r\n" + pad + hole, 8},
       {"\"EMP 3\"\r\n1,2\r\n" + hole, "DIL8.Emp", {}, true, "\"EMP 3\"\r\n1,2\r\n" + hole, 3},
-      // Hand-edited steps come back into the range of the grid dialog.
-      {"\"LYT 3\"\r\n0.1,20\r\n", "lu.Lyt", {}, true, "\"LYT 3\"\r\n0.5,10\r\n", 1},
       {"\"LYT 2\"\r\n" + pad + hole, "lu.Lyt", {}, false, untouched + pad + hole, 8},  // no grid line
-      {"\"LYT 3\"\r\n1,1\r\n2147483647,8,3,0.4,5,6,0,0,\"\",0\r\n", "lu.Lyt", {}, true,
-       "\"LYT 3\"\r\n1,1\r\n2147483647,8,3,0.4,5,6,0,0,\"\",0\r\n", 2147483647},
+      {"\"LYT 3\"\r\n1,1\r\n2147483647" + hole.substr(1), "lu.Lyt", {}, true,
+       "\"LYT 3\"\r\n1,1\r\n2147483647" + hole.substr(1), 2147483647},
       // Line feeds alone, no final line end, other spellings of numbers.
       {"\"LYT 3\"\n1,1\n" + hole + " 3 , 1 , 0 , .5 , 1E-05 , -2 , 1.5e2 , 0 , \" t \" , 90 ", "lu.Lyt",
-       {}, true, "\"LYT 3\"\r\n1,1\r\n" + hole + "3,1,0,0.5,0.00001,-2,150,0,\" t \",90\r\n", 4},
-      {std::nullopt, "absent.Lyt",
-       common::FileProblem{board_tests::kFileNotFound, MessageIcon::Exclamation}, false, untouched, 0}};
-  // What the writer writes comes back: unknown kinds, awkward numbers and texts.
+       {}, true, "\"LYT 3\"\r\n1,1\r\n" + hole + "3,1,0,0.5,0.00001,-2,150,0,\" t \",90\r\n", 4}};
+  // What the writer writes comes back: unknown kinds, awkward numbers, texts
+  // quoted, with commas, quotes and blanks at either end.
   const std::string written = WriteDocument(
-      BoardOf("", {Track, Element(0, 3, 1, 1.0f, 1, 2, 3, 4),
-                   Element(7, ElementKind::OvalPad, 3, 0.635f, 3.3333333f, 1e-6f, 0, 0, "", 90),
-                   Element(-3, ElementKind::RectPad, 3, 0.635f, -1.27f, -0.0001f, 123456.7f, 0, "", 270),
-                   Element(0, ElementKind::Text, 2, 2.5f, 1, 2, 30, 5, " R1, \"C2\" é Ω", 180)}),
+      BoardOf("", {kTrack, Element(0, 3, 1, 1.0f, 1, 2, 3, 4),
+                   Element(7, OvalPad, 3, 0.635f, 3.3333333f, 1e-6f, 0, 0, "", 90),
+                   Element(-3, RectPad, 3, 0.635f, -1.27f, -0.0001f, 123456.7f, 0, "", 270),
+                   Element(0, Text, 2, 2.5f, 1, 2, 30, 5, " R1, \"C2\" é Ω ", 180),
+                   Element(0, Text, 1, 1, 1, 2, 3, 4, "\"x\"\"y,,,\"")}),
       1.385f, 1.42f);
   cases.push_back({written, "lu.Lyt", {}, true, written, 8});
   // Another magic or a bad grid line: nothing is read.
@@ -96,7 +81,6 @@ std::vector<ReadCase> ReadCases() {
     cases.push_back({bytes, "lu.Lyt", wrongType, false, untouched, 0});
   // A damaged line: what was read before it stays, LastGroup is the largest
   // group read so far, without the increment of a complete read.
-  const std::string good = "\"LYT 3\"\r\n1,1\r\n" + pad + hole;
   for (const std::string& lastLine : std::vector<std::string>{
            "0,1,0,1,0,0,3,3,\"\"\r\n", "0,1,0,1,0,0,3,3,\"\"", "0,1,0,1,0,0,3,3,\"\",0,0\r\n", "\r\n",
            "\r\n" + TrackLine, "0,1,0,abc,0,0,3,3,\"\",0\r\n", "0,\"1\",0,1,0,0,3,3,\"\",0\r\n",
@@ -107,60 +91,37 @@ std::vector<ReadCase> ReadCases() {
 
 TEST(BoardFileRead, StepsElementsLastGroupAndProblemOfEachFile) {
   board_tests::TempFolder folder;
-  for (const ReadCase& c : ReadCases()) {
-    SCOPED_TRACE(c.Bytes.value_or("no file"));
-    Board board;
-    InitDocument(board);
-    board.FileName = folder.File(c.FileName);
-    if (c.Bytes) board_tests::WriteBytes(board.FileName, *c.Bytes);
+  for (const auto& [bytes, fileName, problem, stepsRead, read, lastGroup] : ReadCases()) {
+    SCOPED_TRACE(bytes);
+    Board board = BoardOf(folder.File(fileName), {});
+    board_tests::WriteBytes(board.FileName, bytes);
     common::Viewport view{common::LytViewport};
-    view.GridStepX = 2.0f;
-    view.GridStepY = 3.0f;
+    view.SetGridSteps(2.0f, 3.0f);
     const ReadOutcome outcome = ReadDocument(board, view);
-    EXPECT_EQ(Describe(outcome.Problem), Describe(c.Problem));
-    EXPECT_EQ(outcome.Complete(), !c.Problem);
-    EXPECT_EQ(outcome.GridStepsRead, c.GridStepsRead);
-    EXPECT_EQ(WriteDocument(board, view.GridStepX, view.GridStepY), c.Read);
-    EXPECT_EQ(board.LastGroup, c.LastGroup);
-    EXPECT_EQ(board.FileName, folder.File(c.FileName));
+    EXPECT_EQ(std::make_tuple(Describe(outcome.Problem), outcome.GridStepsRead, board.LastGroup),
+              std::make_tuple(Describe(problem), stepsRead, lastGroup));
+    EXPECT_EQ(WriteDocument(board, view.GridStepX, view.GridStepY), read);
   }
 }
 
-// The first save runs under a French locale when the system has one: the
-// file must still use full stops.
-TEST(BoardFileSave, WritesWithFullStopsInAnyLocaleOrKeepsAWriteProtectedFile) {
+// Saving and reading run under a French locale when the system has one:
+// the file must still use full stops, and be read with them; numbers shown
+// take the separator the user asks for, not the locale's.
+TEST(BoardFileSave, FullStopsInAnyLocale) {
   board_tests::TempFolder folder;
-  Board board = BoardOf(folder.File("carte.Lyt"), {Track});
+  Board board = BoardOf(folder.File("carte.Lyt"), {kTrack}), reread = BoardOf(board.FileName, {});
   board.Modified = true;
-  SaveOutcome outcome;
-  if (std::setlocale(LC_ALL, "fr_FR.UTF-8")) {
-    try {
-      std::locale::global(std::locale("fr_FR.UTF-8"));
-    } catch (const std::runtime_error&) {  // the C locale alone then
-    }
-  }
-  outcome = SaveDocumentFile(board, 1.27f, 1.27f);
+  if (std::setlocale(LC_ALL, "fr_FR.UTF-8")) std::locale::global(std::locale("fr_FR.UTF-8"));
+  const SaveOutcome outcome = SaveDocumentFile(board, 1.27f, 1.27f);
+  common::Viewport view{common::LytViewport};
+  const bool read = ReadDocument(reread, view).Complete();
+  const std::string shown = common::FormatNumber(1.27f);
   std::locale::global(std::locale::classic());
   std::setlocale(LC_ALL, "C");
-  EXPECT_EQ(std::make_tuple(outcome.Saved, outcome.RefillFootprintList, Describe(outcome.Problem)),
-            std::make_tuple(true, false, std::string("none")));
-  EXPECT_FALSE(board.Modified);
-  EXPECT_EQ(board_tests::ReadBytes(board.FileName), OneTrackFile);
-
-  board.FileName = folder.File("DIL8.Emp");  // a footprint: the list must be refilled
-  EXPECT_TRUE(SaveDocumentFile(board, 1.27f, 1.27f).RefillFootprintList);
-
-  board.FileName = folder.File("verrou.Lyt");
-  board_tests::WriteBytes(board.FileName, "ancien contenu");
-  board_tests::fs::permissions(board_tests::fs::u8path(board.FileName),
-                               board_tests::fs::perms::owner_read);
-  board.Modified = true;
-  outcome = SaveDocumentFile(board, 1.27f, 1.27f);
-  const common::FileProblem writeProtected{board_tests::kWriteProtected, MessageIcon::Exclamation};
-  EXPECT_EQ(std::make_tuple(outcome.Saved, outcome.RefillFootprintList, Describe(outcome.Problem)),
-            std::make_tuple(false, false, Describe(writeProtected)));
-  EXPECT_TRUE(board.Modified);
-  EXPECT_EQ(board_tests::ReadBytes(board.FileName), "ancien contenu");
+  EXPECT_EQ(std::make_tuple(outcome.Saved, outcome.RefillFootprintList, Describe(outcome.Problem),
+                            board.Modified, board_tests::ReadBytes(board.FileName), shown, read),
+            std::make_tuple(true, false, "none", false, OneTrackFile, "1.27", true));
+  EXPECT_EQ(WriteDocument(reread, view.GridStepX, view.GridStepY), OneTrackFile);
 }
 
 }  // namespace
