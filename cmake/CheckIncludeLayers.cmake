@@ -9,7 +9,12 @@ set(layers
     "lyt/print/core|lyt/print/core lyt/core common/core"
     "lyt/editor|lyt/editor lyt/export lyt/print/core lyt/core common/core"
     "lyt/print|lyt/print lyt/print/core lyt/core common/ui common/core"
-    "lyt/ui|lyt/ui lyt/print lyt/editor lyt/export lyt/print/core lyt/core common/ui common/core")
+    "lyt/ui|lyt/ui lyt/print lyt/editor lyt/export lyt/print/core lyt/core common/ui common/core"
+    "skt/core|skt/core common/core"
+    "skt/print/core|skt/print/core skt/core common/core"
+    "skt/editor|skt/editor skt/print/core skt/core common/core"
+    "skt/print|skt/print skt/print/core skt/core common/ui common/core"
+    "skt/ui|skt/ui skt/print skt/editor skt/print/core skt/core common/ui common/core")
 set(offenders "")
 foreach(layer ${layers})
   string(REPLACE "|" ";" parts "${layer}")

@@ -7,6 +7,15 @@
 
 namespace common {
 
+// Where the drawing area Picture2 lies in the visible Picture1: the grid is
+// drawn over the visible part only.
+struct VisibleArea {
+  std::int32_t Picture2Left = 0;
+  std::int32_t Picture2Top = 0;
+  std::int32_t Picture1Width = 0;
+  std::int32_t Picture1Height = 0;
+};
+
 // The grid dots only help when they are far enough apart and the view is
 // not being scrolled.
 bool GridIsShown(const Viewport& viewport);

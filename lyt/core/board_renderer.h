@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/canvas.h"
+#include "common/core/grid_drawing.h"
 #include "common/core/stroke_font.h"
 #include "common/core/viewport.h"
 #include "lyt/core/board.h"
@@ -19,14 +20,7 @@ struct LayerView {
   bool ShowSilkscreen = true;                      // MnuSerig
 };
 
-// Where the drawing area Picture2 lies in the visible Picture1: the grid is
-// drawn over the visible part only.
-struct VisibleArea {
-  std::int32_t Picture2Left = 0;
-  std::int32_t Picture2Top = 0;
-  std::int32_t Picture1Width = 0;
-  std::int32_t Picture1Height = 0;
-};
+using common::VisibleArea;
 
 // Clears the drawing area and draws the whole board: grid and centre mark,
 // the layers with the current copper layer above the other one, pads,
