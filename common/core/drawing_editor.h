@@ -91,7 +91,13 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   void MnuZoomIn();
   void MnuZoomOut();
 
-  // Edition: the text of the one text in hand.
+  // Edition (also the pop-up menu of a selection)
+  void MnuAnnuler();
+  void MnuCouper();
+  void MnuCopier();
+  void MnuColler();
+  void MnuSuppr();
+  // The text of the one text in hand.
   void MnuEditTexte();
 
   // ?
@@ -148,6 +154,8 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   virtual void CommandKey(char character) = 0;
   // The first click after a paste, with the selection tool.
   virtual void DropPaste();
+  // A block was just copied into ClipBuffer.
+  virtual void Copied() {}
 
   // ---- shared routines for the program's commands ----
   void InitDocument();

@@ -560,6 +560,89 @@ void DrawingEditor<D>::CycleSelection() {
   UpdateEditMenus();
 }
 
+// ---- clipboard, delete and undo ------------------------------------------------------
+// Only the active items of a selection are copied or deleted: after
+// shift-click cycling the inactive ones are not part of what the user chose.
+
+template <class D>
+void DrawingEditor<D>::MnuCopier() {
+  if (document_.PendingActive) {
+    std::vector<Item> block = BlockOf(document_.Pending, true);
+    if (!block.empty()) {
+      document_.ClipBuffer = std::move(block);
+      document_.SavedBox = document_.SelectionBox;
+      Copied();
+    }
+  }
+  for (const char* command : {control::MnuCouper, control::MnuCopier, control::MnuSuppr})
+    ui_.SetEnabled(command, false);
+  ui_.SetEnabled(control::MnuColler, true);
+}
+
+template <class D>
+void DrawingEditor<D>::MnuCouper() {
+  MnuCopier();
+  MnuSuppr();
+}
+
+template <class D>
+void DrawingEditor<D>::MnuSuppr() {
+  if (tool_ != 0 || !document_.PendingActive) return;
+  // Inactive items of a selection stay in the drawing and must not come back
+  // a second time; a new block is not in the drawing at all, so all of it is
+  // kept for the undo.
+  document_.UndoBuffer = BlockOf(document_.Pending, !document_.PendingIsNew);
+  document_.SavedBox = document_.SelectionBox;
+  // Deleting a new block only lets it go: its Index points at whatever it
+  // was copied from.
+  if (!document_.PendingIsNew) {
+    for (const Item& item : document_.Pending) {
+      if (!item.Active || !IsSlot(document_, item.Index)) continue;
+      document_.Elements[static_cast<std::size_t>(item.Index)].Kind = DeletedKind;
+      document_.Modified = true;
+    }
+  }
+  ui_.SetPointer(PointerShape::Arrow);
+  ReleaseSelection();
+  Redraw();
+  if (!document_.UndoBuffer.empty()) ui_.SetEnabled(control::MnuAnnuler, true);
+}
+
+// The deleted items come back where they were, as a new block in hand that
+// the next click outside it appends.
+template <class D>
+void DrawingEditor<D>::MnuAnnuler() {
+  if (document_.UndoBuffer.empty()) return;
+  UseSelectionTool();
+  ReleaseSelection();
+  Redraw();
+  // Taken, not copied: a second undo must not bring the same elements back twice.
+  document_.Pending = std::move(document_.UndoBuffer);
+  document_.UndoBuffer.clear();
+  // Each restored group stays a group of its own, under a new number.
+  RenumberPendingGroups(document_);
+  document_.SelectionBox = document_.SavedBox;
+  document_.PendingIsNew = true;
+  document_.PendingActive = true;
+  DrawPending();
+  ui_.SetEnabled(control::MnuAnnuler, false);
+}
+
+template <class D>
+void DrawingEditor<D>::MnuColler() {
+  if (document_.ClipBuffer.empty()) return;
+  UseSelectionTool();
+  CommitPending(document_);  // a held selection is written back, a held new block appended
+  ReleaseSelection();
+  Redraw();
+  document_.Pending = document_.ClipBuffer;
+  RenumberPendingGroups(document_);
+  document_.SelectionBox = document_.SavedBox;
+  PlaceUnderPointer();
+  // Set last: letting go of the previous block cleared it.
+  document_.PasteInProgress = true;
+}
+
 // ---- texts -------------------------------------------------------------------------------
 
 // The dialog comes between ending the previous tool and placing the text;

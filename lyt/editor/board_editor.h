@@ -38,11 +38,6 @@ class BoardEditor : public common::DrawingEditor<Board> {
   void MnuPas();  // the grid-step dialog
 
   // Edition (also the pop-up menu of a selection)
-  void MnuAnnuler();
-  void MnuCouper();
-  void MnuCopier();
-  void MnuColler();
-  void MnuSuppr();
   void MnuRotation();
   void MnuChanger();
   void MnuInfo();
