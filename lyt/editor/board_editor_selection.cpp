@@ -4,6 +4,8 @@
 
 #include "lyt/editor/board_controls.h"
 
+#include "common/core/hit_test.h"
+
 #include "common/core/number_text.h"
 
 #include <algorithm>
@@ -16,20 +18,8 @@ namespace {
 
 constexpr std::int32_t NotHit = -1;
 
-bool InBox(const MmBox& box, float x, float y) {
-  return x >= box.Left && x <= box.Right && y >= box.Top && y <= box.Bottom;
-}
-
-// A text is hit when a corner of its box lies in the selection box, or when
-// the selection box starts inside it (a click in the middle of a long text).
-bool TextHit(const BoardElement& text, const MmBox& box) {
-  if (InBox(box, text.X1, text.Y1) || InBox(box, text.X2, text.Y1) || InBox(box, text.X1, text.Y2) ||
-      InBox(box, text.X2, text.Y2))
-    return true;
-  const MmBox own{std::min(text.X1, text.X2), std::min(text.Y1, text.Y2), std::max(text.X1, text.X2),
-                  std::max(text.Y1, text.Y2)};
-  return InBox(own, box.Left, box.Top);
-}
+using common::InBox;
+using common::TextHit;
 
 // How a hit element follows the pointer, or NotHit. A track caught by one end
 // only is stretched by that end.
@@ -113,10 +103,7 @@ void BoardEditor::SelectInBox(bool shift) {
   if (document_.Elements.empty()) return;
   // The horizontal step widens both axes.
   const float half = viewport_.GridStepX / 2;
-  const MmPoint& a = document_.PickPoint;
-  const MmPoint& b = pickCorner_;
-  document_.SelectionBox = {std::min(a.X, b.X) - half, std::min(a.Y, b.Y) - half, std::max(a.X, b.X) + half,
-                         std::max(a.Y, b.Y) + half};
+  document_.SelectionBox = common::PickBox(document_.PickPoint, pickCorner_, half);
   for (std::size_t i = 0; i < document_.Elements.size(); ++i) {
     const BoardElement& element = document_.Elements[i];
     const std::int32_t mode = HitMode(element, document_.SelectionBox);

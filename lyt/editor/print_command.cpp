@@ -1,7 +1,7 @@
 #include "lyt/editor/print_command.h"
 
+#include "common/core/document_print.h"
 #include "common/core/number_text.h"
-#include "common/core/print_conversion.h"
 #include "lyt/print/core/board_print.h"
 
 namespace lyt {
@@ -9,18 +9,11 @@ namespace {
 
 const char* const kBadScale = "échelle incorrecte !";
 const char* const kNoLayer = "Aucune couche n'est séléctionnée !! ";
-const char* const kNoPrinter = "Impossible d'accéder à l'imprimante!";
-const char* const kFailureTitle = "Echec";
 
 constexpr float MaxPrintScale = 3.0f;
 
 bool AnyLayerTicked(const PrintChoice& choice) {
   return choice.Component || choice.Solder || choice.Silkscreen || choice.Drill;
-}
-
-void TellPrinterFailure(common::UiPort& ui) {
-  ui.ShowMessage(kNoPrinter, common::MessageIcon::Information, common::MessageButtons::Ok,
-                 kFailureTitle);
 }
 
 }  // namespace
@@ -51,18 +44,14 @@ bool PrintBoard(const PrintChoice& choice, const Board& board,
   job.Colour = !choice.Black;
   job.Landscape = true;
   job.DocumentName = board.FileName;
-  const common::PrintOutcome outcome =
-      ui.PrintPage(job, [&](common::Canvas& canvas, double mmPerPixelX, double mmPerPixelY) {
-        const common::PrintConversion conversion(view, mmPerPixelX, mmPerPixelY, *scale);
-        PrintBoardPage(board, choice, conversion, font, canvas);
-      });
-  if (outcome == common::PrintOutcome::Failed) TellPrinterFailure(ui);
-  for (const std::string& problem : font.TakeProblems()) ui.Tell(problem);
-  return outcome == common::PrintOutcome::Printed;
+  return common::PrintDocumentPage(job, view, *scale, font, ui,
+                                   [&](const common::PrintConversion& conversion, common::Canvas& canvas) {
+                                     PrintBoardPage(board, choice, conversion, font, canvas);
+                                   });
 }
 
 void ShowPrinterProperties(const std::string& printer, common::UiPort& ui) {
-  if (!ui.ShowPrinterProperties(printer)) TellPrinterFailure(ui);
+  if (!ui.ShowPrinterProperties(printer)) common::TellPrinterFailure(ui);
 }
 
 }  // namespace lyt
