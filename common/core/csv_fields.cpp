@@ -48,26 +48,31 @@ std::vector<std::string_view> SplitLines(std::string_view contents) {
   return lines;
 }
 
+bool ReadCsvField(std::string_view line, std::size_t& position, CsvField& field) {
+  field = CsvField{};
+  SkipBlanks(line, position);
+  if (position < line.size() && line[position] == '"') {
+    field.Quoted = true;
+    if (!ReadQuoted(line, position, field.Text)) return false;
+    SkipBlanks(line, position);
+    return position >= line.size() || line[position] == ',';
+  }
+  std::size_t end = line.find(',', position);
+  if (end == std::string_view::npos) end = line.size();
+  std::string_view text = line.substr(position, end - position);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  field.Text = std::string(text);
+  position = end;
+  return true;
+}
+
 bool ParseCsvLine(std::string_view line, std::vector<CsvField>& fields, std::size_t maxFields) {
   fields.clear();
   std::size_t i = 0;
   while (true) {
     if (fields.size() == maxFields) return false;
     CsvField field;
-    SkipBlanks(line, i);
-    if (i < line.size() && line[i] == '"') {
-      field.Quoted = true;
-      if (!ReadQuoted(line, i, field.Text)) return false;
-      SkipBlanks(line, i);
-      if (i < line.size() && line[i] != ',') return false;
-    } else {
-      std::size_t end = line.find(',', i);
-      if (end == std::string_view::npos) end = line.size();
-      std::string_view text = line.substr(i, end - i);
-      while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-      field.Text = std::string(text);
-      i = end;
-    }
+    if (!ReadCsvField(line, i, field)) return false;
     fields.push_back(std::move(field));
     if (i >= line.size()) return true;
     ++i;  // the comma

@@ -20,6 +20,11 @@ struct CsvField {
 // the last line, is kept as an empty line.
 std::vector<std::string_view> SplitLines(std::string_view contents);
 
+// Reads the field of `line` starting at `position`, blanks around it
+// dropped, those inside quotes kept; `position` ends on the comma after it or
+// at the end of the line. False for an unterminated quote or text after one.
+bool ReadCsvField(std::string_view line, std::size_t& position, CsvField& field);
+
 // Splits one line into its fields. Blanks around a field are dropped, those
 // inside quotes kept. False for an unterminated quote or text after one, and
 // for more than `maxFields` fields: reading stops there, so a hostile line

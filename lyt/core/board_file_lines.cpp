@@ -1,30 +1,12 @@
 #include "lyt/core/board_file_lines.h"
 
 #include "common/core/csv_fields.h"
-#include "common/core/number_text.h"
-#include "common/core/text_encoding.h"
+#include "common/core/document_fields.h"
 
 namespace lyt {
 namespace {
 
 constexpr std::size_t ElementFieldCount = 10;
-
-// A line break inside a text would split its line on reading: it is written
-// like any other character the file cannot hold.
-std::string FileText(std::string_view utf8) {
-  std::string text = common::Utf8ToCp1252(utf8);
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = '?';
-  return text;
-}
-
-bool ReadNumber(const common::CsvField& field, float& value) {
-  return !field.Quoted && common::ReadFileNumber(field.Text, value);
-}
-
-bool ReadInteger(const common::CsvField& field, std::int32_t& value) {
-  return !field.Quoted && common::ReadFileInteger(field.Text, value);
-}
 
 }  // namespace
 
@@ -46,7 +28,7 @@ std::string ElementLine(const BoardElement& element) {
       .Number(element.Y1)
       .Number(element.X2)
       .Number(element.Y2)
-      .String(FileText(element.Text))
+      .String(common::FileText(element.Text))
       .Integer(element.Angle)
       .Line();
 }
@@ -63,7 +45,7 @@ bool ReadGridLine(std::string_view line, float& gridStepX, float& gridStepY) {
   if (!common::ParseCsvLine(line, fields, 2) || fields.size() != 2) return false;
   float x = 0.0f;
   float y = 0.0f;
-  if (!ReadNumber(fields[0], x) || !ReadNumber(fields[1], y)) return false;
+  if (!common::ReadNumberField(fields[0], x) || !common::ReadNumberField(fields[1], y)) return false;
   gridStepX = x;
   gridStepY = y;
   return true;
@@ -74,13 +56,15 @@ bool ReadElementLine(std::string_view line, BoardElement& element) {
   if (!common::ParseCsvLine(line, fields, ElementFieldCount) ||
       fields.size() != ElementFieldCount) return false;
   BoardElement read;
-  bool ok = ReadInteger(fields[0], read.Group) && ReadInteger(fields[1], read.Kind) &&
-            ReadInteger(fields[2], read.Layer) && ReadNumber(fields[3], read.Size) &&
-            ReadNumber(fields[4], read.X1) && ReadNumber(fields[5], read.Y1) &&
-            ReadNumber(fields[6], read.X2) && ReadNumber(fields[7], read.Y2) &&
-            ReadInteger(fields[9], read.Angle);
+  using common::ReadIntegerField;
+  using common::ReadNumberField;
+  bool ok = ReadIntegerField(fields[0], read.Group) && ReadIntegerField(fields[1], read.Kind) &&
+            ReadIntegerField(fields[2], read.Layer) && ReadNumberField(fields[3], read.Size) &&
+            ReadNumberField(fields[4], read.X1) && ReadNumberField(fields[5], read.Y1) &&
+            ReadNumberField(fields[6], read.X2) && ReadNumberField(fields[7], read.Y2) &&
+            ReadIntegerField(fields[9], read.Angle);
   if (!ok) return false;
-  read.Text = common::Cp1252ToUtf8(fields[8].Text);
+  read.Text = common::TextOfField(fields[8]);
   element = std::move(read);
   return true;
 }

@@ -1,25 +1,16 @@
 #include "common/core/file_io.h"
 #include "common/core/file_problem.h"
+#include "common/core/letter_case.h"
+#include "common/core/writable_numbers.h"
 #include "lyt/core/board_file.h"
 #include "lyt/core/board_file_lines.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace lyt {
-namespace {
-
-std::string LastThreeUpper(const std::string& fileName) {
-  std::string tail = fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : fileName;
-  for (char& c : tail) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return tail;
-}
-
-}  // namespace
 
 bool IsFootprintFileName(const std::string& fileName) {
-  return LastThreeUpper(fileName) == "EMP";
+  return common::LastThreeUpper(fileName) == "EMP";
 }
 
 // Any name but a footprint's gets the board magic, so every file written can
@@ -32,24 +23,10 @@ std::string WriteDocument(const Board& board, float gridStepX, float gridStepY) 
   return text;
 }
 
-namespace {
-
-// A number the file cannot hold (infinite, not a number) would be written
-// as 0: the file would no longer hold what the screen shows.
-bool AllNumbersWritable(const Board& board, float gridStepX, float gridStepY) {
-  auto finite = [](const BoardElement& e) {
-    return std::isfinite(e.Size) && std::isfinite(e.X1) && std::isfinite(e.Y1) && std::isfinite(e.X2) &&
-           std::isfinite(e.Y2);
-  };
-  return std::isfinite(gridStepX) && std::isfinite(gridStepY) &&
-         std::all_of(board.Elements.begin(), board.Elements.end(),
-                     [&](const BoardElement& e) { return e.Kind == ElementKind::Deleted || finite(e); });
-}
-
-}  // namespace
-
 SaveOutcome SaveDocumentFile(Board& board, float gridStepX, float gridStepY) {
-  if (!AllNumbersWritable(board, gridStepX, gridStepY))
+  // A number the file cannot hold would be written as 0.
+  if (!std::isfinite(gridStepX) || !std::isfinite(gridStepY) ||
+      !common::LiveNumbersFinite(board.Elements))
     return SaveOutcome{false, false, common::CannotWrite(board.FileName)};
   const std::string bytes = WriteDocument(board, gridStepX, gridStepY);
   const common::SaveResult result = common::SaveFileAtomically(board.FileName, bytes);

@@ -1,10 +1,9 @@
 #include "common/core/csv_fields.h"
+#include "common/core/library_folder.h"
 #include "lyt/core/board_file.h"
 #include "lyt/core/board_file_lines.h"
 
-#include <cctype>
 #include <filesystem>
-#include <system_error>
 
 namespace lyt {
 namespace fs = std::filesystem;
@@ -12,27 +11,6 @@ namespace {
 
 const char* const NotFoundText = "Fichier d'empreinte Introuvable!";
 const char* const WrongTypeText = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
-
-bool IsFootprintExtension(const fs::path& extension) {
-  std::string text = extension.u8string();
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text == ".emp";
-}
-
-// The library lists files whatever the case of their extension; on a
-// case-sensitive file system "name.EMP" must still be found.
-fs::path FootprintPath(const std::string& programFolder, const std::string& footprintName) {
-  const fs::path folder = fs::u8path(programFolder) / "empreintes";
-  const fs::path exact = folder / fs::u8path(footprintName + ".Emp");
-  std::error_code error;
-  if (fs::exists(exact, error)) return exact;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const fs::path& candidate = it->path();
-    if (candidate.stem().u8string() == footprintName && IsFootprintExtension(candidate.extension()))
-      return candidate;
-  }
-  return exact;
-}
 
 bool ReadFootprintContents(std::string_view contents, Board& board) {
   const std::vector<std::string_view> lines = common::SplitLines(contents);
@@ -58,7 +36,10 @@ bool ReadFootprintContents(std::string_view contents, Board& board) {
 std::optional<common::FileProblem> ReadFootprint(Board& board, const std::string& programFolder,
                                                  const std::string& footprintName) {
   std::string contents;
-  const std::string path = FootprintPath(programFolder, footprintName).u8string();
+  // The library lists "name.EMP" too: found whatever the file system's case rules.
+  const std::string path =
+      common::FindEntryIgnoringCase(fs::u8path(programFolder) / "empreintes", footprintName, ".Emp")
+          .u8string();
   if (auto problem = common::LoadDocumentText(path, contents, NotFoundText, WrongTypeText))
     return problem;
   if (!ReadFootprintContents(contents, board)) return common::UnreadableFile(WrongTypeText);

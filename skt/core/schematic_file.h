@@ -11,10 +11,16 @@ namespace skt {
 // Schematic (".Skt", magic "SKT 1") and component (".Cmp", magic "CMP 1")
 // files: Windows-1252 text, CR LF line ends, the magic line, then one line of
 // nine fields per live element: Group, Kind, Size, X1, Y1, X2, Y2, "Text",
-// Angle.
+// Angle. A quote inside a text is doubled; the readers take the fields as
+// one stream, so a record may run over two lines.
 
 constexpr const char* SchematicMagic = "SKT 1";
 constexpr const char* ComponentMagic = "CMP 1";
+
+// The messages of a library component that cannot be read.
+inline constexpr const char* ComponentNotFoundText = "Fichier composant Introuvable!";
+inline constexpr const char* ComponentUnreadableText =
+    "Fichier composant incorrect,\r\nlecture impossible !";
 
 // True when the last three letters of `fileName`, upper-cased, are "CMP".
 bool IsComponentFileName(const std::string& fileName);
@@ -43,7 +49,8 @@ std::optional<common::FileProblem> ReadDocument(Schematic& schematic);
 // Reads the library component `component` of family `family` (programFolder/
 // composants/<family>/<component>.Cmp, names matched in any letter case) into
 // the empty Pending: every item active, moving as a whole, stamped with
-// LastGroup. Schematic files are refused. Nothing on success.
+// LastGroup. Schematic files are refused. Nothing on success; on a failure
+// the items read before it stay in Pending.
 std::optional<common::FileProblem> ReadComponent(Schematic& schematic,
                                                  const std::string& programFolder,
                                                  const std::string& family,

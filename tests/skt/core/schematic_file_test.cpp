@@ -1,0 +1,192 @@
+// Schematic and component files: the writer, both readers, saving, and the
+// round trip between them.
+#include "skt/core/schematic_file.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <tuple>
+
+namespace {
+
+using namespace skt;
+using namespace skt::ElementKind;
+using common::MessageIcon;
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+SchematicElement Element(std::int32_t group, std::int32_t kind, float size, float x1, float y1,
+                         float x2 = 0.0f, float y2 = 0.0f, std::string text = {},
+                         std::int32_t angle = 0) {
+  return SchematicElement{group, kind, size, x1, y1, x2, y2, false, std::move(text), angle};
+}
+
+Schematic SchematicOf(const std::string& fileName, const std::vector<SchematicElement>& elements) {
+  Schematic schematic;
+  std::tie(schematic.FileName, schematic.Elements) = std::tie(fileName, elements);
+  return schematic;
+}
+
+std::string Describe(const std::optional<common::FileProblem>& problem) {
+  return problem ? problem->Text + " / icon " + std::to_string(static_cast<int>(problem->Icon))
+                 : "none";
+}
+
+const std::string Skt = "\"SKT 1\"\r\n";
+const std::string WireLine = "0,1,0,10,20,35,20,\"\",0\r\n";
+const SchematicElement kWire = Element(0, Wire, 0, 10, 20, 35, 20);
+
+// The magic follows the extension in any case, any other name gets the
+// schematic's; deleted elements are left out; texts go to Windows-1252, a
+// quote doubled, what the code page lacks and line breaks as '?'. What is
+// written reads back to the same bytes.
+TEST(SchematicFileWrite, MagicByExtensionLiveElementsAndTextsReadBackByteForByte) {
+  const std::tuple<const char*, std::vector<SchematicElement>, std::string> cases[] = {
+      {"essai.Skt", {kWire}, Skt + WireLine},
+      {"ESSAI.SKT", {kWire}, Skt + WireLine},
+      {"R.cmp", {kWire}, "\"CMP 1\"\r\n" + WireLine},
+      {"notes.txt", {kWire}, Skt + WireLine},
+      {"vide.Skt", {Element(3, Deleted, 0, 1, 1)}, Skt},
+      {"textes.Cmp",
+       {Element(4, Circle, 2.5f, 0.635f, -1.27f), Element(4, Deleted, 0, 5, 5), kWire,
+        Element(0, Text, 1.5f, 1, 2, 30, 5, "R1, \"C2\" é 1€ ✓", 90),
+        Element(7, 8, 0.1f, 123456.7f, 1e-6f, 0, 0, "a\r\nb\nc", 270)},
+       "\"CMP 1\"\r\n4,9,2.5,0.635,-1.27,0,0,\"\",0\r\n" + WireLine +
+           "0,10,1.5,1,2,30,5,\"R1, \"\"C2\"\" \xE9 1\x80 ?\",90\r\n"
+           "7,8,0.1,123456.7,0.000001,0,0,\"a??b?c\",270\r\n"}};
+  TempFolder folder;
+  for (const auto& [fileName, elements, expected] : cases) {
+    SCOPED_TRACE(fileName);
+    const std::string written = WriteDocument(SchematicOf(fileName, elements));
+    EXPECT_EQ(written, expected);
+    Schematic reread = SchematicOf(folder.File(fileName), {});
+    WriteBytes(reread.FileName, written);
+    EXPECT_EQ(Describe(ReadDocument(reread)), "none");
+    EXPECT_EQ(WriteDocument(reread), written);
+  }
+}
+
+// The bytes of the file, the problem, the records read as the writer writes
+// them (after the SKT magic), and LastGroup afterwards.
+using ReadCase =
+    std::tuple<std::string, std::optional<common::FileProblem>, std::string, std::int32_t>;
+
+std::vector<ReadCase> ReadCases() {
+  const common::FileProblem wrongType{common::WrongFileTypeText, MessageIcon::Critical};
+  const std::string junction = "2,5,0,3,4,0,0,\"\",0\r\n", circle = "5,9,1,3,4,0,0,\"\",0\r\n";
+  const std::string good = Skt + WireLine + circle + junction;
+  std::vector<ReadCase> cases = {
+      {good, {}, WireLine + circle + junction, 6},
+      {"\"CMP 1\"\r\n" + junction, {}, junction, 3},
+      {"\"SKT 7\"\r\n" + junction, {}, junction, 3},  // another version
+      {Skt, {}, "", 1},
+      // Line feeds alone, no final line end, a record over two lines and
+      // two on one, other spellings of numbers and an unquoted text.
+      {"\"SKT 1\"\n2,5,0,3\n4,0,0,\"\",0,0,10, .5 ,1E-05,-2,1.5e2,0, t ,90", {},
+       junction + "0,10,0.5,0.00001,-2,150,0,\"t\",90\r\n", 3},
+      {Skt + "2147483647,1,0,0,0,0,0,\"\",0\r\n", {}, "2147483647,1,0,0,0,0,0,\"\",0\r\n",
+       2147483647}};
+  // Another magic: nothing is read.
+  for (const char* bytes : {"\"skt 1\"\r\n", "\"XYZ 1\"\r\n", "\"SK\"\r\n", "", "\r\n", "\"SKT 1"})
+    cases.push_back({std::string(bytes) + junction, wrongType, "", 0});
+  // A damaged record: those before it stay, LastGroup is the largest group
+  // read so far, without the increment of a complete read.
+  for (const char* last : {"0,1,1,0,0,3,3,\"\"\r\n", "0,1,x,0,0,3,3,\"\",0\r\n",
+                           "0,\"1\",1,0,0,3,3,\"\",0\r\n", "0,1,\"1\",0,0,3,3,\"\",0\r\n",
+                           "0,1,1,0,0,3,3,\"abc,0\r\n", "0,1,1,0,0,3,3,\"a\"b,0\r\n",
+                           "0,1,1e39,0,0,3,3,\"\",0\r\n", "\r\n"})
+    cases.push_back({good + last, wrongType, WireLine + circle + junction, 5});
+  return cases;
+}
+
+TEST(SchematicFileRead, RecordsLastGroupAndProblemOfEachFile) {
+  TempFolder folder;
+  for (const auto& [bytes, problem, records, lastGroup] : ReadCases()) {
+    SCOPED_TRACE(bytes);
+    Schematic schematic = SchematicOf(folder.File("lu.Skt"), {});
+    WriteBytes(schematic.FileName, bytes);
+    EXPECT_EQ(std::make_pair(Describe(ReadDocument(schematic)), schematic.LastGroup),
+              std::make_pair(Describe(problem), lastGroup));
+    EXPECT_EQ(WriteDocument(schematic), Skt + records);
+  }
+  Schematic missing = SchematicOf(folder.File("absent.Skt"), {});
+  EXPECT_EQ(Describe(ReadDocument(missing)),
+            Describe(common::FileProblem{common::FileNotFoundText, MessageIcon::Exclamation}));
+}
+
+// A component is found in any letter case of its family and extension, and
+// taken into Pending active, moving whole, with the current group counter;
+// a schematic is refused even with good records, a damaged file keeps the
+// items read before the damage.
+TEST(SchematicFileComponent, ReadsLibraryComponentIntoPending) {
+  TempFolder folder;
+  const fs::path family = folder.Path() / "composants" / "Passifs";
+  fs::create_directories(family);
+  const std::string resistor = "0,1,0,30,40,35,40,\"\",0\r\n3,10,2,30,40,0,0,\"R\",0\r\n";
+  WriteBytes((family / "R.cmp").u8string(), "\"CMP 1\"\r\n" + resistor);
+  WriteBytes((family / "r.cmp").u8string(), "\"CMP 1\"\r\n0,4,0,30,40,30,45,\"\",0\r\n");
+  WriteBytes((family / "Schema.Cmp").u8string(), Skt + resistor);
+  WriteBytes((family / "Abime.Cmp").u8string(), "\"CMP 1\"\r\n" + resistor + "0,1,x");
+  const common::FileProblem notFound{ComponentNotFoundText, MessageIcon::Exclamation};
+  const common::FileProblem unreadable{ComponentUnreadableText, MessageIcon::Critical};
+  // "schema" differs from "Schema.Cmp" by the case of its name alone: the
+  // lookup takes that file when nothing closer exists.
+  using ComponentCase =
+      std::tuple<const char*, const char*, std::optional<common::FileProblem>, std::size_t>;
+  const ComponentCase cases[] = {
+      {"Passifs", "R", {}, 2},          {"PASSIFS", "R", {}, 2},           {"passifs", "r", {}, 1},
+      {"Passifs", "Schema", unreadable, 0}, {"Passifs", "schema", unreadable, 0},
+      {"Passifs", "Abime", unreadable, 2},  {"Passifs", "C", notFound, 0},
+      {"", "R", notFound, 0},           {"Passifs", "", notFound, 0}};
+  for (const auto& [familyName, name, problem, items] : cases) {
+    SCOPED_TRACE(std::string(familyName) + "/" + name);
+    Schematic schematic = SchematicOf("essai.Skt", {kWire});
+    schematic.LastGroup = 6;
+    const auto read = ReadComponent(schematic, folder.Path().u8string(), familyName, name);
+    EXPECT_EQ(std::make_pair(Describe(read), schematic.Pending.size()),
+              std::make_pair(Describe(problem), items));
+    for (const PendingItem& item : schematic.Pending)
+      EXPECT_EQ(std::make_tuple(item.Index, item.Group, item.MoveMode, item.Active, item.X1),
+                std::make_tuple(0, 6, PendingMove::Whole, true, 30.0f));
+    EXPECT_EQ(std::make_pair(schematic.Elements.size(), schematic.LastGroup),
+              std::make_pair(std::size_t{1}, 6));
+  }
+}
+
+// A refused save leaves the previous file and Modified as they were: a
+// read-only file, a number the file cannot hold.
+TEST(SchematicFileSave, ClearsModifiedOnlyWhenWritten) {
+  TempFolder folder;
+  const std::string locked = folder.File("verrou.Skt"), old = "ancien";
+  WriteBytes(locked, old);
+  fs::permissions(fs::u8path(locked), fs::perms::owner_read);
+  const std::string infinite = folder.File("inf.Skt");
+  const SchematicElement deletedNaN = Element(0, Deleted, 0, std::nanf(""), 0);
+  const SchematicElement farAway = Element(0, Wire, 0, std::numeric_limits<float>::infinity(), 0);
+  const std::string writeProtected =
+      Describe(common::FileProblem{common::WriteProtectedText, MessageIcon::Exclamation});
+  // The file, its elements, the problem, whether the component list is to
+  // be refilled, and the file's bytes afterwards.
+  using SaveCase =
+      std::tuple<std::string, std::vector<SchematicElement>, std::string, bool, std::string>;
+  const SaveCase cases[] = {
+      {folder.File("essai.Skt"), {kWire, deletedNaN}, "none", false, Skt + WireLine},
+      {folder.File("R.Cmp"), {kWire}, "none", true, "\"CMP 1\"\r\n" + WireLine},
+      {locked, {kWire}, writeProtected, false, old},
+      {infinite, {kWire, farAway}, Describe(common::CannotWrite(infinite)), false, ""}};
+  for (const auto& [fileName, elements, problem, refill, bytes] : cases) {
+    SCOPED_TRACE(fileName);
+    Schematic schematic = SchematicOf(fileName, elements);
+    schematic.Modified = true;
+    const SaveOutcome outcome = SaveDocumentFile(schematic);
+    const bool saved = problem == "none";
+    EXPECT_EQ(std::make_tuple(outcome.Saved, outcome.RefillComponentList, Describe(outcome.Problem),
+                              schematic.Modified, ReadBytes(fileName)),
+              std::make_tuple(saved, refill, problem, !saved, bytes));
+  }
+}
+
+}  // namespace
