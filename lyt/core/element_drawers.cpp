@@ -2,7 +2,6 @@
 
 #include "common/core/rounding.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -11,9 +10,10 @@ namespace {
 
 using common::Canvas;
 using common::Colour;
+using common::DrawFilledBox;
 using common::DrawMode;
 using common::FillStyle;
-using common::LineStyle;
+using common::SetSolidPen;
 
 int Offset(int base, std::int64_t delta) { return common::SaturatingAdd(base, delta); }
 
@@ -25,13 +25,6 @@ int Twice(int r) { return Offset(0, 2 * static_cast<std::int64_t>(r)); }
 bool IsLengthwise(int angle) { return angle == 0 || angle == 180; }
 bool IsUpright(int angle) { return angle == 90 || angle == 270; }
 
-// What every figure relies on: the canvas may come from any other drawing.
-void SetPen(Canvas& canvas, DrawMode mode, int width) {
-  canvas.SetDrawMode(mode);
-  canvas.SetLineWidth(std::max(1, width));
-  canvas.SetLineStyle(LineStyle::Solid);
-}
-
 // Pads have their outline in their fill colour: one solid shape.
 void SetSolidFill(Canvas& canvas, Colour colour) {
   canvas.SetFillStyle(FillStyle::Solid);
@@ -40,16 +33,9 @@ void SetSolidFill(Canvas& canvas, Colour colour) {
 
 void SetNoFill(Canvas& canvas) { canvas.SetFillStyle(FillStyle::Transparent); }
 
-void DrawSolidBox(int x1, int y1, int x2, int y2, Colour colour, DrawMode mode, Canvas& canvas) {
-  SetPen(canvas, mode, 1);
-  SetSolidFill(canvas, colour);
-  canvas.DrawBox(x1, y1, x2, y2, colour);
-  SetNoFill(canvas);
-}
-
 void DrawSolidEllipse(int x, int y, int radius, double aspect, Colour colour, DrawMode mode,
                       Canvas& canvas) {
-  SetPen(canvas, mode, 1);
+  SetSolidPen(canvas, mode, 1);
   SetSolidFill(canvas, colour);
   canvas.DrawCircle(x, y, radius, colour, aspect);
   SetNoFill(canvas);
@@ -59,7 +45,7 @@ void DrawSolidEllipse(int x, int y, int radius, double aspect, Colour colour, Dr
 
 void DrawTrack(int x1, int y1, int x2, int y2, int width, Colour colour, DrawMode mode,
                Canvas& canvas) {
-  SetPen(canvas, mode, width);
+  SetSolidPen(canvas, mode, width);
   SetNoFill(canvas);
   canvas.DrawLine(x1, y1, x2, y2, colour);
 }
@@ -69,7 +55,7 @@ void DrawRoundPad(int x, int y, int r, Colour colour, DrawMode mode, Canvas& can
 }
 
 void DrawSquarePad(int x, int y, int r, Colour colour, DrawMode mode, Canvas& canvas) {
-  DrawSolidBox(Back(x, r), Back(y, r), Offset(x, r), Offset(y, r), colour, mode, canvas);
+  DrawFilledBox(Back(x, r), Back(y, r), Offset(x, r), Offset(y, r), colour, mode, canvas);
 }
 
 // The canvas takes the longer half-axis as the radius: 2r, the shorter being r.
@@ -81,16 +67,14 @@ void DrawOvalPad(int x, int y, int r, Colour colour, DrawMode mode, int angle, C
 void DrawRectPad(int x, int y, int r, Colour colour, DrawMode mode, int angle, Canvas& canvas) {
   const int along = Twice(r);
   if (IsLengthwise(angle))
-    DrawSolidBox(Back(x, along), Back(y, r), Offset(x, along), Offset(y, r), colour, mode,
-                 canvas);
+    DrawFilledBox(Back(x, along), Back(y, r), Offset(x, along), Offset(y, r), colour, mode, canvas);
   if (IsUpright(angle))
-    DrawSolidBox(Back(x, r), Back(y, along), Offset(x, r), Offset(y, along), colour, mode,
-                 canvas);
+    DrawFilledBox(Back(x, r), Back(y, along), Offset(x, r), Offset(y, along), colour, mode, canvas);
 }
 
 void DrawHole(int x, int y, int r, Colour colour, Colour fillColour, DrawMode mode,
               Canvas& canvas) {
-  SetPen(canvas, mode, 1);
+  SetSolidPen(canvas, mode, 1);
   SetSolidFill(canvas, fillColour);
   canvas.DrawCircle(x, y, r, colour, 1.0);
   SetNoFill(canvas);
@@ -98,18 +82,5 @@ void DrawHole(int x, int y, int r, Colour colour, Colour fillColour, DrawMode mo
   canvas.DrawLine(Back(x, d), y, Offset(x, d), y, colour);
   canvas.DrawLine(x, Back(y, d), x, Offset(y, d), colour);
 }
-
-void DrawCircle(int x, int y, int r, int lineWidth, Colour colour, DrawMode mode, Canvas& canvas) {
-  SetPen(canvas, mode, lineWidth);
-  SetNoFill(canvas);
-  canvas.DrawCircle(x, y, r, colour, 1.0);
-}
-
-void DrawTextBox(int x1, int y1, int x2, int y2, Colour previewColour, Canvas& canvas) {
-  SetPen(canvas, DrawMode::NotXorPen, 1);
-  SetNoFill(canvas);
-  canvas.DrawBox(x1, y1, x2, y2, previewColour);
-}
-
 
 }  // namespace lyt

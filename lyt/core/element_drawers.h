@@ -3,6 +3,7 @@
 #include "common/core/canvas.h"
 #include "common/core/colour.h"
 #include "common/core/selection_band.h"
+#include "common/core/shape_drawers.h"
 
 namespace lyt {
 
@@ -37,14 +38,10 @@ void DrawRectPad(int x, int y, int r, common::Colour colour, common::DrawMode mo
 void DrawHole(int x, int y, int r, common::Colour colour, common::Colour fillColour,
               common::DrawMode mode, common::Canvas& canvas);
 
-// A circle outline `lineWidth` pixels wide (at least 1).
-void DrawCircle(int x, int y, int r, int lineWidth, common::Colour colour, common::DrawMode mode,
-                common::Canvas& canvas);
-
-// The box of a text in hand, instead of its letters: a thin inverting outline.
-void DrawTextBox(int x1, int y1, int x2, int y2, common::Colour previewColour,
-                 common::Canvas& canvas);
-
+// Circle outlines, text boxes and the selection band are drawn as in the
+// schematic.
+using common::DrawCircle;
 using common::DrawSelectionBand;
+using common::DrawTextBox;
 
 }  // namespace lyt

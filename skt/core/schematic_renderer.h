@@ -32,4 +32,9 @@ void DrawElements(const Schematic& schematic, const common::Viewport& viewport,
 void DrawPending(const Schematic& schematic, const common::Viewport& viewport,
                  common::Canvas& canvas);
 
+// One item of DrawPending, whether active or not, for moving items one by
+// one. Kinds without a figure draw nothing.
+void DrawPendingItem(const PendingItem& item, const SchematicColours& colours,
+                     const common::Viewport& viewport, common::Canvas& canvas);
+
 }  // namespace skt
