@@ -1,8 +1,10 @@
 # Entry points for a fresh Debian machine (run as root, or with sudo rights).
 #   make test   installs what is missing, builds and runs every test, twice:
 #               a normal build and one under AddressSanitizer + UBSan.
-#   make run    installs what is missing, builds and starts the board editor
-#               on the example board.
+#   make run    installs what is missing, builds and starts both editors on
+#               the example project: the board and its schematic.
+#   make install  builds and installs both programs with their libraries,
+#               icons and desktop entries under PREFIX (default /usr/local).
 #   make deps   installs what is missing only.
 #   make fuzz   installs clang if missing, builds the fuzz targets in
 #               build-fuzz and runs each for FUZZ_SECONDS (default 180) on a
@@ -11,13 +13,17 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja
 FUZZ_SECONDS ?= 180
+PREFIX ?= /usr/local
 
-.PHONY: test run deps build build-asan test-release test-asan fuzz clean
+.PHONY: test run install deps build build-asan test-release test-asan fuzz clean
 
 test: deps test-release test-asan
 
 run: deps build
-	./build/bin/lyt examples/clignotant.Lyt
+	./build/bin/skt examples/clignotant.Skt & ./build/bin/lyt examples/clignotant.Lyt; wait
+
+install: deps build
+	cmake --install build --prefix $(PREFIX)
 
 deps:
 	./tools/install-deps.sh
