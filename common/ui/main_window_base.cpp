@@ -348,7 +348,11 @@ void MainWindowBase::ShowHelp() { help_->Show(); }
 void MainWindowBase::CopyPictureToClipboard(int width, int height, const PictureDrawer& draw) {
   QImage picture(width, height, QImage::Format_RGB32);
   {
-    QtCanvas canvas(picture, QPoint(0, 0), Qt::white, palette().color(QPalette::Highlight));
+    // A black drawing on the colour of an active window's frame, as other
+    // programs show pasted pictures of this kind.
+    const QColor background = palette().color(QPalette::Active, QPalette::Window);
+    QtCanvas canvas(picture, QPoint(0, 0), background, palette().color(QPalette::Highlight));
+    canvas.Clear();
     draw(canvas);
   }
   QApplication::clipboard()->setImage(picture);

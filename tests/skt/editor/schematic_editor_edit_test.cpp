@@ -76,6 +76,8 @@ TEST_F(SelectionTest, DeleteUndoCopyAndPasteAcrossDocuments) {
   EXPECT_TRUE(Doc().ClipboardFull);
   ASSERT_EQ(ui.ClipboardSizes.size(), 1u);
   EXPECT_EQ(ui.ClipboardSizes[0], std::make_pair(640, 480));  // a one-click box is narrow
+  ASSERT_FALSE(ui.ClipboardPicture.Drawing.empty());
+  for (const auto& drawn : ui.ClipboardPicture.Drawing) EXPECT_EQ(drawn.Colour, common::Rgb(0, 0, 0));
   Click(50, 20);
   editor.MnuSuppr();
   EXPECT_EQ(Live().size(), 2u);
