@@ -79,29 +79,29 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   void MouseMove(float x, float y) { MouseMove(MouseButtons{}, false, x, y); }
 
   // Fichier
-  void MnuNouveau();
-  void MnuOuvrir();
-  void MnuEnreg();
-  void MnuEnregSous();
+  void MnuNouveau() override;
+  void MnuOuvrir() override;
+  void MnuEnreg() override;
+  void MnuEnregSous() override;
 
   // Affichage
-  void MnuGrille();
-  void MnuRester();
-  void MnuRafraichi();
-  void MnuZoomIn();
-  void MnuZoomOut();
+  void MnuGrille() override;
+  void MnuRester() override;
+  void MnuRafraichi() override;
+  void MnuZoomIn() override;
+  void MnuZoomOut() override;
 
   // Edition (also the pop-up menu of a selection)
-  void MnuAnnuler();
-  void MnuCouper();
-  void MnuCopier();
-  void MnuColler();
-  void MnuSuppr();
+  void MnuAnnuler() override;
+  void MnuCouper() override;
+  void MnuCopier() override;
+  void MnuColler() override;
+  void MnuSuppr() override;
   // The text of the one text in hand.
-  void MnuEditTexte();
+  void MnuEditTexte() override;
 
   // ?
-  void MnuAPropos();
+  void MnuAPropos() override;
 
   // ShellDocument
   bool IsEmpty() const override { return document_.Elements.empty(); }

@@ -17,7 +17,7 @@ struct MouseButtons {
 // What a main window forwards to its editor, whichever program it is: the
 // drawing area's mouse and keys (positions in drawing-area pixels), the
 // window's size and scroll bars, the tool palette and the lists, start-up
-// and closing. Menu commands are the editor's own methods.
+// and closing, and the menu commands both programs have.
 class EditorInput {
  public:
   virtual ~EditorInput() = default;
@@ -27,7 +27,31 @@ class EditorInput {
   virtual void Start(const std::string& commandLine) = 0;
   // True when the program may end (Quit, or closing the window).
   virtual bool MnuQuitter() = 0;
+
+  // Fichier
+  virtual void MnuNouveau() = 0;
+  virtual void MnuOuvrir() = 0;
+  virtual void MnuEnreg() = 0;
+  virtual void MnuEnregSous() = 0;
+  virtual void MnuImpression() = 0;
+  // Edition
+  virtual void MnuAnnuler() = 0;
+  virtual void MnuCouper() = 0;
+  virtual void MnuCopier() = 0;
+  virtual void MnuColler() = 0;
+  virtual void MnuSuppr() = 0;
+  virtual void MnuRotation() = 0;
+  virtual void MnuEditTexte() = 0;
+  // Affichage
+  virtual void MnuGrille() = 0;
+  virtual void MnuRester() = 0;
+  virtual void MnuPas() = 0;
+  virtual void MnuRafraichi() = 0;
+  virtual void MnuZoomIn() = 0;
+  virtual void MnuZoomOut() = 0;
+  // ?
   virtual void MnuAide() = 0;
+  virtual void MnuAPropos() = 0;
 
   virtual void MouseDown(MouseButton button, bool shift, float x, float y) = 0;
   virtual void MouseMove(MouseButtons buttons, bool shift, float x, float y) = 0;

@@ -1,5 +1,6 @@
 #include "common/ui/main_window_base.h"
 
+#include "common/core/control_names.h"
 #include "common/ui/file_type_registration.h"
 #include "common/ui/qt_canvas.h"
 #include "common/ui/qt_ui_services.h"
@@ -155,6 +156,70 @@ QAction* MainWindowBase::AddMenuItem(QMenu* menu, const char* name, const char* 
 
 void MainWindowBase::AddMenuSeparator(QMenu* menu, const char* name) {
   menu->addSeparator()->setObjectName(name);
+}
+
+// ---- menus -------------------------------------------------------------------------
+
+QMenu* MainWindowBase::BuildFileMenu(const std::function<void(QMenu*)>& outputs) {
+  auto* menu = new QMenu(QString::fromUtf8("&Fichier"), this);
+  menu->setObjectName("MnuFichier");
+  AddMenuItem(menu, "MnuNouveau", "&Nouveau ", [this] { input_->MnuNouveau(); })->setShortcut(QKeySequence("Ctrl+N"));
+  AddMenuItem(menu, "MnuOuvrir", "&Ouvrir ", [this] { input_->MnuOuvrir(); })->setShortcut(QKeySequence("Ctrl+O"));
+  AddMenuSeparator(menu, "MnuSep1");
+  AddMenuItem(menu, "MnuEnreg", "En&registrer", [this] { input_->MnuEnreg(); });
+  AddMenuItem(menu, "MnuEnregSous", "&Enregistrer Sous", [this] { input_->MnuEnregSous(); });
+  AddMenuSeparator(menu, "MnuSep2");
+  AddMenuItem(menu, "MnuImpression", "Im&pression", [this] { input_->MnuImpression(); });
+  AddMenuSeparator(menu, "MnuSep3");
+  outputs(menu);
+  AddMenuItem(menu, "MnuQuitter", "&Quitter", [this] { Quit(); });
+  return menu;
+}
+
+QMenu* MainWindowBase::BuildEditMenu(const char* separator, const std::function<void(QMenu*)>& own) {
+  auto* menu = new QMenu(QString::fromUtf8("&Edition"), this);
+  menu->setObjectName("MnuEdit");
+  editMenu_ = menu;
+  AddMenuItem(menu, control::MnuAnnuler, "&Annuler supprimer", [this] { input_->MnuAnnuler(); })
+      ->setShortcut(QKeySequence("Ctrl+Z"));
+  AddMenuSeparator(menu, "mnusep5");
+  AddMenuItem(menu, control::MnuCouper, "&Couper", [this] { input_->MnuCouper(); })->setShortcut(QKeySequence("Ctrl+X"));
+  AddMenuItem(menu, control::MnuCopier, "Co&pier", [this] { input_->MnuCopier(); })->setShortcut(QKeySequence("Ctrl+C"));
+  AddMenuItem(menu, control::MnuColler, "C&oller", [this] { input_->MnuColler(); })->setShortcut(QKeySequence("Ctrl+V"));
+  AddMenuItem(menu, control::MnuSuppr, "&Supprimer   ", [this] { input_->MnuSuppr(); })
+      ->setShortcut(QKeySequence(Qt::Key_Delete));
+  AddMenuSeparator(menu, separator);
+  own(menu);
+  return menu;
+}
+
+QMenu* MainWindowBase::BuildViewMenu(const char* separator, const std::function<void(QMenu*)>& own) {
+  auto* menu = new QMenu(QString::fromUtf8("&Affichage"), this);
+  menu->setObjectName("MnuAffich");
+  QAction* grid = AddMenuItem(menu, control::MnuGrille, "Grille", [this] { input_->MnuGrille(); });
+  grid->setShortcut(QKeySequence("Ctrl+G"));
+  QAction* stay = AddMenuItem(menu, control::MnuRester, "Rester &Sur la Grille", [this] { input_->MnuRester(); });
+  for (QAction* action : {grid, stay}) {
+    action->setCheckable(true);
+    action->setChecked(true);
+  }
+  AddMenuItem(menu, "MnuPas", "Pas de la Grille", [this] { input_->MnuPas(); });
+  AddMenuItem(menu, "MnuRafraichi", "Rafraichissement", [this] { input_->MnuRafraichi(); })
+      ->setShortcut(QKeySequence(Qt::Key_F5));
+  AddMenuSeparator(menu, separator);
+  own(menu);
+  AddMenuItem(menu, "MnuZoomIn", "Zoom &In", [this] { input_->MnuZoomIn(); });
+  AddMenuItem(menu, "MnuZoomOut", "Zoom &Out", [this] { input_->MnuZoomOut(); });
+  return menu;
+}
+
+QMenu* MainWindowBase::BuildHelpMenu(const char* separator) {
+  auto* menu = new QMenu(QString::fromUtf8("&?"), this);
+  menu->setObjectName("MnuExclamation");
+  AddMenuItem(menu, "MnuAide", "Aide", [this] { input_->MnuAide(); })->setShortcut(QKeySequence(Qt::Key_F1));
+  AddMenuSeparator(menu, separator);
+  AddMenuItem(menu, "MnuAPropos", "A propos...", [this] { input_->MnuAPropos(); });
+  return menu;
 }
 
 // ---- events ------------------------------------------------------------------------
@@ -359,6 +424,14 @@ void MainWindowBase::CopyPictureToClipboard(int width, int height, const Picture
 }
 
 char MainWindowBase::DecimalSeparator() const { return UserDecimalSeparator(); }
+
+bool MainWindowBase::ShowPrinterProperties(const std::string& printer) {
+  return PrintDialogWindow().Printers().ShowProperties(printer);
+}
+
+PrintOutcome MainWindowBase::PrintPage(const PrintJob& job, const PageDrawer& draw) {
+  return PrintDialogWindow().Printers().PrintPage(job, draw);
+}
 
 // ---- main() -------------------------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 #include "common/core/ui_port.h"
 #include "common/ui/drawing_area.h"
 #include "common/ui/help_window.h"
+#include "common/ui/print_dialog_frame.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -71,6 +72,8 @@ class MainWindowBase : public QMainWindow, public virtual UiPort {
   void ShowHelp() override;
   void CopyPictureToClipboard(int width, int height, const PictureDrawer& draw) override;
   char DecimalSeparator() const override;
+  bool ShowPrinterProperties(const std::string& printer) override;
+  PrintOutcome PrintPage(const PrintJob& job, const PageDrawer& draw) override;
 
  protected:
   MainWindowBase(Program program, const QString& programFolder);
@@ -93,9 +96,18 @@ class MainWindowBase : public QMainWindow, public virtual UiPort {
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption,
                        std::function<void()> command = {});
   void AddMenuSeparator(QMenu* menu, const char* name);
-  // The menu popped up over a selection.
-  void SetEditMenu(QMenu* menu) { editMenu_ = menu; }
+  // The menus both programs have. A program adds its own items where the
+  // callback is called: `outputs` between printing and Quitter, `own` after
+  // the clipboard items of Edition and between the grid items and the zoom
+  // of Affichage. Separators that differ between the programs are named by
+  // the caller.
+  QMenu* BuildFileMenu(const std::function<void(QMenu*)>& outputs);
+  QMenu* BuildEditMenu(const char* separator, const std::function<void(QMenu*)>& own);
+  QMenu* BuildViewMenu(const char* separator, const std::function<void(QMenu*)>& own);
+  QMenu* BuildHelpMenu(const char* separator);
   void Quit();
+  // The program's print dialog, whose printer row prints the pages.
+  virtual PrintDialogFrame& PrintDialogWindow() = 0;
 
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -27,7 +27,7 @@ class BoardEditor : public common::DrawingEditor<Board> {
   Tool CurrentTool() const { return static_cast<Tool>(CurrentToolId()); }
 
   // Fichier
-  void MnuImpression();
+  void MnuImpression() override;
   void MnuGerber();
   void MnuExcellon();
 
@@ -35,10 +35,10 @@ class BoardEditor : public common::DrawingEditor<Board> {
   void MnuComposant();
   void MnuSoudure();
   void MnuSerig();
-  void MnuPas();  // the grid-step dialog
+  void MnuPas() override;  // the grid-step dialog
 
   // Edition (also the pop-up menu of a selection)
-  void MnuRotation();
+  void MnuRotation() override;
   void MnuChanger();
   void MnuInfo();
 

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -26,20 +25,14 @@ Widget* Named(Widget* widget, const char* name) {
 
 }  // namespace
 
-PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName("FormImpression");
-  setWindowTitle(U("Impression"));
-  setModal(true);
+PrintDialog::PrintDialog(QWidget* parent)
+    : PrintDialogFrame(parent, common::PrinterChooser::PropertiesButton::Shown) {
   BuildControls();
+  AddButtons();
 }
 
-PrintDialog::~PrintDialog() = default;
-
 void PrintDialog::BuildControls() {
-  auto* layout = new QVBoxLayout(this);
-  printers_ = std::make_unique<common::PrinterChooser>(
-      *this, *layout, common::PrinterChooser::PropertiesButton::Shown);
-
+  QVBoxLayout* layout = &Layout();
   auto* frame1 = Named(new QGroupBox(U(" Impression "), this), "Frame1");
   optNoir_ = Named(new QRadioButton(U("En Noir (pour typons)"), frame1), "OptNoir");
   optCouleur_ = Named(new QRadioButton(U("En couleur (pour contrôle)"), frame1), "OptCouleur");
@@ -62,10 +55,6 @@ void PrintDialog::BuildControls() {
   auto* label3 = Named(new QLabel(U(kWarning), this), "Label3");
   label3->setWordWrap(true);
 
-  auto* cmdImprim = Named(new QPushButton(U("Imprimer"), this), "CmdImprim");
-  cmdImprim->setDefault(true);
-  auto* cmdAnnuler = Named(new QPushButton(U("Annuler"), this), "CmdAnnuler");
-
   auto* middle = new QHBoxLayout;
   middle->addWidget(frame1);
   middle->addSpacing(12);
@@ -77,33 +66,18 @@ void PrintDialog::BuildControls() {
   scaleRow->addWidget(textEchelle_);
   scaleRow->addStretch(1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(cmdImprim);
-  buttons->addWidget(cmdAnnuler);
-
   layout->addLayout(middle);
   layout->addLayout(scaleRow);
   layout->addWidget(label3);
-  layout->addLayout(buttons);
-
-  connect(cmdImprim, &QPushButton::clicked, this, [this] {
-    if (handlers_.Print && handlers_.Print(Choice())) accept();
-  });
-  connect(cmdAnnuler, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PrintDialog::Run(const PrintDialogHandlers& handlers) {
-  handlers_ = handlers;
-  printers_->OnProperties(handlers.Properties);
-  exec();
-  printers_->OnProperties(nullptr);
-  handlers_ = PrintDialogHandlers{};
+  PrintDialogFrame::Run<PrintChoice>(handlers, [this] { return Choice(); });
 }
 
 PrintChoice PrintDialog::Choice() const {
   PrintChoice choice;
-  choice.Printer = printers_->Printer();
+  choice.Printer = Printers().Printer();
   choice.Black = optNoir_->isChecked();
   choice.Component = checkComposants_->isChecked();
   choice.Solder = checkSoudures_->isChecked();

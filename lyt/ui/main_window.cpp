@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include <tuple>
+
 namespace lyt {
 namespace {
 
@@ -36,10 +38,19 @@ MainWindow::MainWindow(const QString& programFolder)
   BuildLayerButtons(BuildToolPalette("Eléments:", kTools));
   BuildStatusBar({150, 250, 250, 130, 130});
   editor_ = std::make_unique<BoardEditor>(*this, programFolder.toStdString());
-  menuBar()->addMenu(BuildFileMenu());
-  menuBar()->addMenu(BuildEditMenu());
-  menuBar()->addMenu(BuildViewMenu());
-  menuBar()->addMenu(BuildHelpMenu());
+  menuBar()->addMenu(BuildFileMenu([this](QMenu* menu) {
+    AddItem(menu, "MnuGerber", "&Gerber RS-274X", &BoardEditor::MnuGerber);
+    AddItem(menu, "MnuExcellon", "E&xcellon format 2", &BoardEditor::MnuExcellon);
+    AddMenuSeparator(menu, "Mnusep4");
+  }));
+  menuBar()->addMenu(BuildEditMenu("Mnusep6", [this](QMenu* menu) {
+    AddItem(menu, control::MnuRotation, "&Rotation", &BoardEditor::MnuRotation);
+    AddItem(menu, control::MnuChanger, "Chan&gement de couche", &BoardEditor::MnuChanger);
+    AddItem(menu, control::MnuEditTexte, "Editer &Texte", &BoardEditor::MnuEditTexte);
+    AddItem(menu, control::MnuInfo, "&Information", &BoardEditor::MnuInfo);
+  }));
+  menuBar()->addMenu(BuildViewMenu("MnuSep7", [this](QMenu* menu) { AddLayerItems(menu); }));
+  menuBar()->addMenu(BuildHelpMenu("mnusep9"));
   Attach(*editor_);
 }
 
@@ -52,72 +63,16 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char* caption,
   return AddMenuItem(menu, name, caption, [this, command] { (Editor().*command)(); });
 }
 
-QMenu* MainWindow::BuildFileMenu() {
-  QMenu* menu = new QMenu(QString::fromUtf8("&Fichier"), this);
-  menu->setObjectName("MnuFichier");
-  AddItem(menu, "MnuNouveau", "&Nouveau ", &BoardEditor::MnuNouveau)->setShortcut(QKeySequence("Ctrl+N"));
-  AddItem(menu, "MnuOuvrir", "&Ouvrir ", &BoardEditor::MnuOuvrir)->setShortcut(QKeySequence("Ctrl+O"));
-  AddMenuSeparator(menu, "MnuSep1");
-  AddItem(menu, "MnuEnreg", "En&registrer", &BoardEditor::MnuEnreg);
-  AddItem(menu, "MnuEnregSous", "&Enregistrer Sous", &BoardEditor::MnuEnregSous);
-  AddMenuSeparator(menu, "MnuSep2");
-  AddItem(menu, "MnuImpression", "Im&pression", &BoardEditor::MnuImpression);
-  AddMenuSeparator(menu, "MnuSep3");
-  AddItem(menu, "MnuGerber", "&Gerber RS-274X", &BoardEditor::MnuGerber);
-  AddItem(menu, "MnuExcellon", "E&xcellon format 2", &BoardEditor::MnuExcellon);
-  AddMenuSeparator(menu, "Mnusep4");
-  AddMenuItem(menu, "MnuQuitter", "&Quitter", [this] { Quit(); });
-  return menu;
-}
-
-QMenu* MainWindow::BuildEditMenu() {
-  auto* menu = new QMenu(QString::fromUtf8("&Edition"), this);
-  SetEditMenu(menu);
-  menu->setObjectName("MnuEdit");
-  AddItem(menu, control::MnuAnnuler, "&Annuler supprimer", &BoardEditor::MnuAnnuler)->setShortcut(QKeySequence("Ctrl+Z"));
-  AddMenuSeparator(menu, "mnusep5");
-  AddItem(menu, control::MnuCouper, "&Couper", &BoardEditor::MnuCouper)->setShortcut(QKeySequence("Ctrl+X"));
-  AddItem(menu, control::MnuCopier, "Co&pier", &BoardEditor::MnuCopier)->setShortcut(QKeySequence("Ctrl+C"));
-  AddItem(menu, control::MnuColler, "C&oller", &BoardEditor::MnuColler)->setShortcut(QKeySequence("Ctrl+V"));
-  AddItem(menu, control::MnuSuppr, "&Supprimer   ", &BoardEditor::MnuSuppr)->setShortcut(QKeySequence(Qt::Key_Delete));
-  AddMenuSeparator(menu, "Mnusep6");
-  AddItem(menu, control::MnuRotation, "&Rotation", &BoardEditor::MnuRotation);
-  AddItem(menu, control::MnuChanger, "Chan&gement de couche", &BoardEditor::MnuChanger);
-  AddItem(menu, control::MnuEditTexte, "Editer &Texte", &BoardEditor::MnuEditTexte);
-  AddItem(menu, control::MnuInfo, "&Information", &BoardEditor::MnuInfo);
-  return menu;
-}
-
-QMenu* MainWindow::BuildViewMenu() {
-  QMenu* menu = new QMenu(QString::fromUtf8("&Affichage"), this);
-  menu->setObjectName("MnuAffich");
-  QAction* grid = AddItem(menu, control::MnuGrille, "Grille", &BoardEditor::MnuGrille);
-  grid->setShortcut(QKeySequence("Ctrl+G"));
-  QAction* stay = AddItem(menu, control::MnuRester, "Rester &Sur la Grille", &BoardEditor::MnuRester);
-  AddItem(menu, "MnuPas", "Pas de la Grille", &BoardEditor::MnuPas);
-  AddItem(menu, "MnuRafraichi", "Rafraichissement", &BoardEditor::MnuRafraichi)
-      ->setShortcut(QKeySequence(Qt::Key_F5));
-  AddMenuSeparator(menu, "MnuSep7");
-  QAction* component = AddItem(menu, control::MnuComposant, "Couche Composants", &BoardEditor::MnuComposant);
-  QAction* solder = AddItem(menu, control::MnuSoudure, "Couche Soudures", &BoardEditor::MnuSoudure);
-  QAction* silk = AddItem(menu, control::MnuSerig, "Couche Sérigraphie", &BoardEditor::MnuSerig);
-  AddMenuSeparator(menu, "Mnusep8");
-  AddItem(menu, "MnuZoomIn", "Zoom &In", &BoardEditor::MnuZoomIn);
-  AddItem(menu, "MnuZoomOut", "Zoom &Out", &BoardEditor::MnuZoomOut);
-  for (QAction* action : {grid, stay, component, solder, silk}) {
-    action->setCheckable(true);
-    action->setChecked(true);
+// Each layer menu starts checked: every layer is shown.
+void MainWindow::AddLayerItems(QMenu* menu) {
+  for (auto [name, caption, command] : {std::tuple{control::MnuComposant, "Couche Composants", &BoardEditor::MnuComposant},
+                                        std::tuple{control::MnuSoudure, "Couche Soudures", &BoardEditor::MnuSoudure},
+                                        std::tuple{control::MnuSerig, "Couche Sérigraphie", &BoardEditor::MnuSerig}}) {
+    QAction* layer = AddItem(menu, name, caption, command);
+    layer->setCheckable(true);
+    layer->setChecked(true);
   }
-  return menu;
-}
-
-QMenu* MainWindow::BuildHelpMenu() {
-  QMenu* menu = new QMenu(QString::fromUtf8("&?"), this);
-  menu->setObjectName("MnuExclamation");
-  AddItem(menu, "MnuAide", "Aide", &BoardEditor::MnuAide)->setShortcut(QKeySequence(Qt::Key_F1));
-  AddMenuSeparator(menu, "mnusep9");
-  AddItem(menu, "MnuAPropos", "A propos...", &BoardEditor::MnuAPropos);
-  return menu;
+  AddMenuSeparator(menu, "Mnusep8");
 }
 
 // ---- palette, lists, status bar -------------------------------------------

@@ -27,14 +27,12 @@ class MainWindow : public common::MainWindowBase, public BoardUi {
       const std::string& stepX, const std::string& stepY,
       const std::function<bool(const std::string&, const std::string&)>& accept) override;
   void ShowPrintDialog(const PrintDialogHandlers& handlers) override;
-  bool ShowPrinterProperties(const std::string& printer) override;
-  common::PrintOutcome PrintPage(const common::PrintJob& job, const common::PageDrawer& draw) override;
+
+ protected:
+  common::PrintDialogFrame& PrintDialogWindow() override;
 
  private:
-  QMenu* BuildFileMenu();
-  QMenu* BuildEditMenu();
-  QMenu* BuildViewMenu();
-  QMenu* BuildHelpMenu();
+  void AddLayerItems(QMenu* menu);
   QAction* AddItem(QMenu* menu, const char* name, const char* caption, void (BoardEditor::*command)());
   void BuildLayerButtons(int top);
   void BuildLists();

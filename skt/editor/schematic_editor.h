@@ -30,13 +30,13 @@ class SchematicEditor : public common::DrawingEditor<Schematic> {
   Tool CurrentTool() const { return static_cast<Tool>(CurrentToolId()); }
 
   // Fichier
-  void MnuImpression();
+  void MnuImpression() override;
 
   // Affichage
-  void MnuPas();  // the grid-step input box
+  void MnuPas() override;  // the grid-step input box
 
   // Edition (also the pop-up menu of a selection)
-  void MnuRotation();
+  void MnuRotation() override;
   void MnuHoriz();
   void MnuVertical();
 

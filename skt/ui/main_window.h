@@ -22,14 +22,11 @@ class MainWindow : public common::MainWindowBase, public SchematicUi {
 
   // SchematicUi
   void ShowPrintDialog(const PrintDialogHandlers& handlers) override;
-  bool ShowPrinterProperties(const std::string& printer) override;
-  common::PrintOutcome PrintPage(const common::PrintJob& job, const common::PageDrawer& draw) override;
+
+ protected:
+  common::PrintDialogFrame& PrintDialogWindow() override;
 
  private:
-  QMenu* BuildFileMenu();
-  QMenu* BuildEditMenu();
-  QMenu* BuildViewMenu();
-  QMenu* BuildHelpMenu();
   QAction* AddItem(QMenu* menu, const char* name, const char* caption,
                    void (SchematicEditor::*command)());
   void BuildLists();
