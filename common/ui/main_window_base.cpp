@@ -146,6 +146,20 @@ QComboBox* MainWindowBase::AddList(const char* name, QWidget* parent) {
   return combo;
 }
 
+void MainWindowBase::BuildListRow(const std::vector<ListEntry>& entries) {
+  int x = 56;  // right of the palette
+  for (const ListEntry& entry : entries) {
+    auto* label = new QLabel(QString::fromUtf8(entry.Label), central_);
+    label->adjustSize();
+    QComboBox* combo = AddList(entry.Name, central_);
+    const int height = combo->sizeHint().height();
+    label->move(x, (height - label->height()) / 2);
+    x += label->width() + 4;
+    combo->setGeometry(x, 0, entry.Width, height);
+    x += entry.Width + 14;
+  }
+}
+
 QAction* MainWindowBase::AddMenuItem(QMenu* menu, const char* name, const char* caption,
                                      std::function<void()> command) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));

@@ -22,6 +22,13 @@ class QToolButton;
 
 namespace common {
 
+// A drop-down list of the row above the drawing area, with its label.
+struct ListEntry {
+  const char* Label;
+  const char* Name;
+  int Width;
+};
+
 // A button of the tool palette: its control name and tool tip.
 struct PaletteButton {
   const char* Name;
@@ -92,6 +99,8 @@ class MainWindowBase : public QMainWindow, public virtual UiPort {
   // A drop-down list: it takes the focus only when clicked, and taking it
   // ends the current tool. The first one gives the combo height to the layout.
   QComboBox* AddList(const char* name, QWidget* parent);
+  // The row of labelled lists above the drawing area, left to right.
+  void BuildListRow(const std::vector<ListEntry>& entries);
   // A menu item named `name`; `command` runs when it is chosen.
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption,
                        std::function<void()> command = {});

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -109,26 +108,10 @@ void MainWindow::BuildLayerButtons(int toolsHeight) {
 }
 
 void MainWindow::BuildLists() {
-  struct Entry {
-    const char* Label;
-    const char* Name;
-    int Width;
-  };
-  const Entry entries[] = {{"Taille Pastilles :", control::ComboPastille, 90},
-                           {"Taille Pistes :", control::ComboPiste, 90},
-                           {"Taille Trous :", control::ComboTrou, 80},
-                           {"Empreinte :", control::ComboEmp, 160}};
-  int x = 56;
-  for (const Entry& entry : entries) {
-    auto* label = new QLabel(QString::fromUtf8(entry.Label), Central());
-    label->adjustSize();
-    QComboBox* combo = AddList(entry.Name, Central());
-    const int height = combo->sizeHint().height();
-    label->move(x, (height - label->height()) / 2);
-    x += label->width() + 4;
-    combo->setGeometry(x, 0, entry.Width, height);
-    x += entry.Width + 14;
-  }
+  BuildListRow({{"Taille Pastilles :", control::ComboPastille, 90},
+                {"Taille Pistes :", control::ComboPiste, 90},
+                {"Taille Trous :", control::ComboTrou, 80},
+                {"Empreinte :", control::ComboEmp, 160}});
 }
 
 // ---- the board's own part of the UI port -------------------------------------

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QMenuBar>
 
 namespace skt {
@@ -60,25 +59,9 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char* caption,
 // A family chosen by the user lists its components; the editor fills both
 // lists itself on New and Open.
 void MainWindow::BuildLists() {
-  struct Entry {
-    const char* Label;
-    const char* Name;
-    int Width;
-  };
-  const Entry entries[] = {{"Taille Cercle :", control::ComboRond, 80},
-                           {"Dossier :", control::ComboDossier, 160},
-                           {"Composants :", control::ComboEmp, 200}};
-  int x = 56;
-  for (const Entry& entry : entries) {
-    auto* label = new QLabel(QString::fromUtf8(entry.Label), Central());
-    label->adjustSize();
-    QComboBox* combo = AddList(entry.Name, Central());
-    const int height = combo->sizeHint().height();
-    label->move(x, (height - label->height()) / 2);
-    x += label->width() + 4;
-    combo->setGeometry(x, 0, entry.Width, height);
-    x += entry.Width + 14;
-  }
+  BuildListRow({{"Taille Cercle :", control::ComboRond, 80},
+                {"Dossier :", control::ComboDossier, 160},
+                {"Composants :", control::ComboEmp, 200}});
   connect(Central()->findChild<QComboBox*>(control::ComboDossier), &QComboBox::activated, this,
           [this] { Editor().ComboDossierClick(); });
 }
