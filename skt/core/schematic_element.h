@@ -17,6 +17,11 @@ constexpr std::int32_t Bus = 2;
 constexpr std::int32_t BusEntry = 3;
 constexpr std::int32_t DottedLine = 4;
 constexpr std::int32_t Junction = 5;
+// Unseen records of a library component, kept for a netlist: a pin's
+// connection point (both points on it, Text its number) and the name of the
+// part's footprint (Text "Empreinte=<name>").
+constexpr std::int32_t Pin = 6;
+constexpr std::int32_t Footprint = 7;
 constexpr std::int32_t Circle = 9;
 constexpr std::int32_t Text = common::TextKind;
 }  // namespace ElementKind

@@ -57,6 +57,8 @@ void SchematicEditor::PrepareComponent() {
 void SchematicEditor::FillFolderList() {
   const std::vector<std::string> families = ListFamilies(programFolder_);
   ui_.FillList(control::ComboDossier, families, families.empty() ? -1 : 0);
+  // Without a library there is nothing the component tool could place.
+  ui_.SetEnabled(control::OptComposant, !families.empty());
   FillComponentList();
 }
 

@@ -12,10 +12,12 @@ namespace skt {
 namespace {
 
 // Lines and texts count both their points in the centre, bus entries,
-// junctions and circles their first one.
+// junctions and circles their first one; the unseen records of a component
+// (its pins, its footprint) none, so the centre is the one the user sees.
 common::MovedPoints CentrePoints(const PendingItem& item) {
   const bool both = IsStretchableLine(item.Kind) || item.Kind == ElementKind::Text;
-  return {true, both};
+  const bool first = both || item.Kind == ElementKind::BusEntry || IsCentredShape(item.Kind);
+  return {first, both};
 }
 
 float Reflected(float value, double centre) { return common::ClampPosition(2.0 * centre - value); }
