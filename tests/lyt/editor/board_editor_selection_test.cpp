@@ -134,4 +134,53 @@ TEST_F(BoardEditorSelection, CopyPastePasteGivesNewDistinctGroupsAboveAll) {
   EXPECT_FLOAT_EQ(Doc().Elements[10].Y1, G(41));
 }
 
+// Undo during a track chain lets the tool go, and the block comes back as
+// it was. Kinds without a figure give no centre: a turn must not divide by zero.
+TEST_F(BoardEditorSelection, UndoDuringATrackChainAndATurnOfNoFigure) {
+  AddPad(10, 10);
+  Click(G(10), G(10));
+  editor.MnuSuppr();
+  Move(G(30), G(30));
+  editor.OptPiste();
+  Click(G(30), G(30));  // a track chain under way
+  editor.MnuAnnuler();
+  EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
+  EXPECT_FALSE(Doc().LineInProgress);
+  Click(G(50), G(50));  // outside the restored block: it is appended as it was
+  ASSERT_EQ(Live().size(), 2u);
+  EXPECT_EQ(std::make_tuple(Live()[0].Kind, Live()[0].X1, Live()[0].Size), std::make_tuple(K::RoundPad, G(10), 0.79375f));
+
+  Doc().Pending = {board_tests::NewItem(3, L::Through, 1.0f, G(5), G(7), G(9), G(7))};
+  Doc().PendingActive = Doc().PendingIsNew = true;
+  editor.MnuRotation();
+  EXPECT_EQ(std::make_pair(Doc().Pending[0].X1, Doc().Pending[0].Y2), std::make_pair(G(5), G(7)));
+}
+
+// C held centres the view on the pointer (not with Ctrl): the bars move by
+// the pointer's distance from the middle of the view, and the pointer goes
+// to the middle. The bars move the view and their focus is kept.
+TEST_F(BoardEditorSelection, ScrollBarsAndTheCKeyMoveTheView) {
+  const common::WindowLayout before = editor.Layout();
+  ui.Screen = {ui.Picture1Screen.Left + 400, ui.Picture1Screen.Top + 500};
+  editor.KeyDown(Key::C, false, true, false);
+  EXPECT_TRUE(ui.Warps.empty());
+  editor.KeyDown(Key::C, false, false, false);
+  EXPECT_TRUE(editor.View().CentringKey);
+  ASSERT_EQ(ui.Warps.size(), 1u);
+  const common::PixelPoint middle = ui.Warps[0];
+  EXPECT_EQ(editor.Layout().HScroll1.Value - before.HScroll1.Value, ui.Screen.X - middle.X);
+  EXPECT_EQ(editor.Layout().VScroll1.Value - before.VScroll1.Value, ui.Screen.Y - middle.Y);
+  EXPECT_NEAR(middle.X, ui.Picture1Screen.Left + ui.Picture1Screen.Width / 2, 1);
+  editor.KeyUp(Key::C, false, false, false);
+  EXPECT_FALSE(editor.View().CentringKey);
+  editor.Scrolled(true, 123);
+  editor.Scrolled(false, 45);
+  EXPECT_EQ(std::make_tuple(ui.Layouts.back().HScroll1.Value, ui.Layouts.back().VScroll1.Value,
+                            editor.Layout().HScroll1.Value), std::make_tuple(123, 45, 123));
+  for (bool focus : {true, false}) {
+    editor.ScrollFocusChanged(focus);
+    EXPECT_EQ(editor.View().ScrollFocus, focus);
+  }
+}
+
 }  // namespace
