@@ -20,37 +20,24 @@ using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
 
-inline lyt::BoardElement Element(std::int32_t group, std::int32_t kind, std::int32_t layer, float size,
-                                 float x1, float y1, float x2 = 0.0f, float y2 = 0.0f,
-                                 std::string text = std::string(), std::int32_t angle = 0) {
-  lyt::BoardElement element;
-  element.Group = group;
-  element.Kind = kind;
-  element.Layer = layer;
-  element.Size = size;
-  element.X1 = x1;
-  element.Y1 = y1;
-  element.X2 = x2;
-  element.Y2 = y2;
-  element.Text = std::move(text);
-  element.Angle = angle;
-  return element;
+inline lyt::BoardElement Element(std::int32_t group, std::int32_t kind, std::int32_t layer, float size, float x1,
+                                 float y1, float x2 = 0.0f, float y2 = 0.0f, std::string text = std::string(),
+                                 std::int32_t angle = 0) {
+  return {group, kind, layer, size, x1, y1, x2, y2, false, std::move(text), angle};
 }
 
-inline lyt::PendingItem NewItem(std::int32_t kind, std::int32_t layer, float size, float x1, float y1,
-                                float x2 = 0.0f, float y2 = 0.0f,
-                                std::int32_t moveMode = lyt::PendingMove::Whole) {
-  lyt::PendingItem item;
-  item.Kind = kind;
-  item.Layer = layer;
-  item.Size = size;
-  item.X1 = x1;
-  item.Y1 = y1;
-  item.X2 = x2;
-  item.Y2 = y2;
-  item.MoveMode = moveMode;
-  item.Active = true;
-  return item;
+// An active item in hand, new (it copies no element).
+inline lyt::PendingItem NewItem(std::int32_t kind, std::int32_t layer, float size, float x1, float y1, float x2 = 0.0f,
+                                float y2 = 0.0f, std::int32_t moveMode = lyt::PendingMove::Whole) {
+  return {0, 0, kind, layer, size, x1, y1, x2, y2, moveMode, true, std::string(), 0};
+}
+
+// One field of each record, as numbers.
+template <class Record, class Field>
+std::vector<std::int32_t> Column(const std::vector<Record>& records, Field Record::*field) {
+  std::vector<std::int32_t> values;
+  for (const Record& r : records) values.push_back(static_cast<std::int32_t>(r.*field));
+  return values;
 }
 
 // The texts of the board's file messages.

@@ -21,11 +21,7 @@ class BoardEditorSelection : public board_tests::EditorTest {
     return kinds;
   }
   template <class Field>
-  Numbers Column(Field BoardElement::*field) {
-    Numbers values;
-    for (const BoardElement& e : Doc().Elements) values.push_back(static_cast<std::int32_t>(e.*field));
-    return values;
-  }
+  Numbers Column(Field BoardElement::*field) { return board_tests::Column(Doc().Elements, field); }
 };
 
 // A click within half a grid step picks a pad, its hole and the track end on
