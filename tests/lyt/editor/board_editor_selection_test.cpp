@@ -64,7 +64,8 @@ TEST_F(BoardEditorSelection, PickMoveAndShiftClickCyclingThroughStackedElements)
   EXPECT_EQ(std::make_pair(ui.Messages.at(0).Text, ui.Messages.at(0).Title),
             std::make_pair(std::string("Pastille Ronde1,59mm de diamètre"), std::string("Information")));
   editor.MnuCopier();
-  EXPECT_EQ(Doc().ClipBuffer.size(), 1u);
+  EXPECT_EQ(std::make_pair(Doc().ClipBuffer.size(), Doc().PendingActive), std::make_pair(std::size_t{1}, true))
+      << "the selection stays held";
   editor.MnuSuppr();
   EXPECT_EQ(Doc().UndoBuffer.size(), 1u);
   EXPECT_EQ(Column(&BoardElement::Kind), (Numbers{0, K::Hole, K::Track}));
@@ -84,8 +85,9 @@ TEST_F(BoardEditorSelection, PickMoveAndShiftClickCyclingThroughStackedElements)
 }
 
 // The layer change swaps copper tracks and texts only. The block restored
-// after a cut is new, and its two footprints stay two under new numbers.
-TEST_F(BoardEditorSelection, LayerChangeThenCutThenUndoBringsTheElementsBackAsNewOnes) {
+// after a cut is new, and its two footprints stay two under new numbers above
+// every one in use; so do those of each paste, dropped under the pointer.
+TEST_F(BoardEditorSelection, LayerChangeCutUndoAndPastesBringBackNewElementsInNewGroups) {
   AddPad(10, 10, 4);
   AddPad(16, 10, 7);
   AddTrack(10, 10, 16, 10);
@@ -107,17 +109,6 @@ TEST_F(BoardEditorSelection, LayerChangeThenCutThenUndoBringsTheElementsBackAsNe
   EXPECT_EQ(Column(&BoardElement::Layer), (Numbers{3, 3, 3, 3, 1, 0, 2, 3, 3, 3, 3, 0, 1, 2}));
   EXPECT_EQ(Column(&BoardElement::Selected), Numbers(14, 0));
   EXPECT_EQ(std::make_pair(Doc().Elements[11].X1, Doc().Elements[11].X2), std::make_pair(G(10), G(16)));
-}
-
-// Distinct footprints of a pasted block stay distinct, under numbers above
-// every one in use.
-TEST_F(BoardEditorSelection, CopyPastePasteGivesNewDistinctGroupsAboveAll) {
-  AddPad(10, 10, 3);
-  AddPad(14, 10, 5);
-  Doc().LastGroup = 6;
-  Band(G(8), G(8), G(16), G(12));
-  editor.MnuCopier();
-  EXPECT_TRUE(Doc().PendingActive) << "the selection stays held";
   for (int paste : {1, 2}) {
     Move(G(10), G(20 * paste));
     editor.MnuColler();
@@ -126,8 +117,9 @@ TEST_F(BoardEditorSelection, CopyPastePasteGivesNewDistinctGroupsAboveAll) {
     Click(G(10), G(20 * paste + 1));  // stops the block
     Click(G(80), G(80));              // appends it
   }
-  EXPECT_EQ(Column(&BoardElement::Group), (Numbers{3, 3, 5, 5, 7, 7, 9, 9, 10, 10, 12, 12}));
-  EXPECT_FLOAT_EQ(Doc().Elements[10].Y1, G(41));
+  const Numbers groups = Column(&BoardElement::Group);
+  EXPECT_EQ(Numbers(groups.begin() + 14, groups.end()), (Numbers{13, 13, 16, 16, 0, 0, 0, 17, 17, 20, 20, 0, 0, 0}));
+  EXPECT_FLOAT_EQ(Doc().Elements[21].Y1, G(41));
 }
 
 // Undo during a track chain lets the tool go, and the block comes back as
