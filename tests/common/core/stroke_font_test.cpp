@@ -53,7 +53,9 @@ class StrokeFontAngleTest : public StrokeFontTest, public ::testing::WithParamIn
 // The letter in copy mode and the text's colour whatever the canvas's mode
 // before; one cell per glyph or space; the schematic font draws the same
 // glyphs 0.4 mm lower; a mirrored text is the mirror image across the
-// reading direction, in the same cells.
+// reading direction, in the same cells. Unsupported characters take no room,
+// lower case is drawn as capitals; a mirrored text is reversed by character,
+// not by byte: µ survives.
 TEST_P(StrokeFontAngleTest, CellsMirrorAndSchematicOffsetFollowTheAngle) {
   const auto& [angle, alongX, alongY, letterA, twoCells] = GetParam();
   canvas.SetDrawMode(common::DrawMode::NotXorPen);
@@ -81,6 +83,16 @@ TEST_P(StrokeFontAngleTest, CellsMirrorAndSchematicOffsetFollowTheAngle) {
   std::sort(reflected.begin(), reflected.end());
   std::sort(mirrored.begin(), mirrored.end());
   EXPECT_EQ(mirrored, reflected);
+  const std::tuple<const StrokeFont*, std::string, std::string> alike[] = {
+      {&lyt, "2.54mm R\u00E9\tF\u00B5&xyz", "254MM RFXYZ"}, {&skt, "4.7\u00B5f r&d", "47\u00B5F R&D"}};
+  for (const auto& [font, text, drawnAs] : alike)
+    for (bool mirror : {false, true}) {
+      const Lines expected = Draw(*font, drawnAs, angle, mirror);
+      const Pen expectedPen = PenAt();
+      EXPECT_EQ(Draw(*font, text, angle, mirror), expected) << text << mirror;
+      EXPECT_EQ(PenAt(), expectedPen) << text << mirror;
+      EXPECT_EQ(Draw(*font, text, angle, !mirror).size(), expected.size()) << text << mirror;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(StrokeFontAngles, StrokeFontAngleTest, ::testing::Values(
@@ -98,23 +110,6 @@ TEST_F(StrokeFontTest, StrokeWidthFollowsHeightAndSlant) {
     std::vector<int> widths;
     for (const auto& d : canvas.Lines()) widths.push_back(d.Width);
     EXPECT_EQ(widths, (std::vector<int>{oblique, oblique, straight})) << height;
-  }
-}
-
-// Unsupported characters take no room, lower case is drawn as capitals; a
-// mirrored text is reversed by character, not by byte: µ survives.
-TEST_F(StrokeFontTest, TextsThatDrawAlike) {
-  const std::tuple<const StrokeFont*, std::string, std::string> cases[] = {
-      {&lyt, "2.54mm R\u00E9\tF\u00B5&xyz", "254MM RFXYZ"}, {&skt, "4.7\u00B5f r&d", "47\u00B5F R&D"}};
-  for (const auto& [font, text, drawnAs] : cases) {
-    for (bool mirror : {false, true}) {
-      SCOPED_TRACE(text + (mirror ? " mirrored" : ""));
-      const Lines expected = Draw(*font, drawnAs, 90, mirror);
-      const Pen expectedPen = PenAt();
-      EXPECT_EQ(Draw(*font, text, 90, mirror), expected);
-      EXPECT_EQ(PenAt(), expectedPen);
-      EXPECT_EQ(Draw(*font, text, 90, !mirror).size(), expected.size());
-    }
   }
 }
 

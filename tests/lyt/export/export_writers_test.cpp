@@ -60,11 +60,7 @@ TEST(ExportFormat, NumbersKeepTheirFloatValueAndSign) {
 
 // Tools are written "T1C0.800": a comma after the C reads as a decimal point.
 TEST(DrillFile, IsWrittenByteForByte) {
-  const struct {
-    const char* Name;
-    std::vector<BoardElement> Board;
-    std::optional<std::string> File;
-  } cases[] = {
+  const std::tuple<const char*, std::vector<BoardElement>, std::optional<std::string>> cases[] = {
       {"a tool per size, changed each time the size changes",
        {H(0.4f, 10, 20), H(0.5f, 12.54f, 20), H(0.4f, 15.08f, 20)},
        File({"T1C0.800", "T2C1.000"}, {"T1", "X10.000Y175.580", "T2", "X12.540Y175.580", "T1", "X15.080Y175.580"})},
@@ -76,7 +72,7 @@ TEST(DrillFile, IsWrittenByteForByte) {
        {H(0.4f, 0.5f, 195.08f), H(std::nextafter(0.4f, 1.0f), 1, 1)},
        File({"T1C0.800", "T2C0.800"}, {"T1", "X.500Y.500", "T2", "X1.000Y194.580"})},
       {"no file without holes", {E(RoundPad, kThrough, 0.8f, 7, 1)}, std::nullopt}};
-  for (const auto& c : cases) EXPECT_EQ(ExportDrill(c.Board), c.File) << c.Name;
+  for (const auto& [name, board, file] : cases) EXPECT_EQ(ExportDrill(board), file) << name;
 }
 
 std::string Layer(const std::vector<BoardElement>& board, std::int32_t layer) {
@@ -133,42 +129,37 @@ TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
 }
 
 TEST(GerberLayer, BodiesHoldTheseLines) {
-  const struct {
-    const char* Name;
-    std::vector<BoardElement> Board;
-    std::int32_t Layer;
-    Strings Body;
-    GerberProblems Problems = {};
-  } cases[] = {
+  // What a case shows, the board, the layer, the body and the problems told.
+  const std::tuple<const char*, std::vector<BoardElement>, std::int32_t, Strings, GerberProblems> cases[] = {
       {"aperture selected only when it changes",
        {E(Track, kSolder, 0.3f, 0, 1, 0, 5), E(Track, kSolder, 0.3f, 1, 1, 1, 5),
         E(Track, kSolder, 0.5f, 2, 1, 2, 5), E(Track, kSolder, 0.3f, 3, 1, 3, 5)}, kSolder,
        {"G54D10*", "G01X0Y194580D02*", "X0Y190580D01*", "G01X1000Y194580D02*", "X1000Y190580D01*",
         "G54D11*", "G01X2000Y194580D02*", "X2000Y190580D01*", "G54D10*", "G01X3000Y194580D02*",
-        "X3000Y190580D01*"}},
+        "X3000Y190580D01*"}, {}},
       {"long pads take their aperture by angle",
        {E(OvalPad, kThrough, 1, 10, 20), E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 90),
         E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 270), E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 180),
         E(RectPad, kThrough, 0.5f, 12, 20, 0, 0, "", 90)}, kComponent,
        {"G54D10*", "X10000Y175580D03*", "G54D11*", "X10000Y175580D03*", "X10000Y175580D03*",
-        "G54D10*", "X10000Y175580D03*", "G54D13*", "X12000Y175580D03*"}},
+        "G54D10*", "X10000Y175580D03*", "G54D13*", "X12000Y175580D03*"}, {}},
       {"circle is one turn from its rightmost point",
        {E(Circle, kSilkscreen, 2.5f, 50, 100)}, kSilkscreen,
-       {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*", "G01*"}},
+       {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*", "G01*"}, {}},
       // "L" of height 1 at (10, 20): the stem, then the foot to the left as
       // seen from the solder side.
       {"solder text is mirrored", {E(Text, kSolder, 1.0f, 10, 20, 0, 0, "L")}, kSolder,
        {"G54D10*", "G01X10800Y175580D02*", "X10800Y174680D01*", "G01X10800Y174680D02*",
-        "X10000Y174680D01*"}},
+        "X10000Y174680D01*"}, {}},
       {"text at a bad angle writes nothing and is reported once",
        {E(Text, kComponent, 2.0f, 10, 20, 0, 0, "A B.", 45)}, kComponent, {"G54D10*"},
        {"Angle incorrect !"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Name);
+  for (const auto& [name, board, layer, body, told] : cases) {
+    SCOPED_TRACE(name);
     GerberProblems problems;
-    EXPECT_EQ(Part(ExportGerberLayer(c.Board, c.Layer, problems), true), c.Body);
-    ExportGerberLayer(c.Board, c.Layer, problems);  // a second file with the same list
-    EXPECT_EQ(problems, c.Problems);
+    EXPECT_EQ(Part(ExportGerberLayer(board, layer, problems), true), body);
+    ExportGerberLayer(board, layer, problems);  // a second file with the same list
+    EXPECT_EQ(problems, told);
   }
 }
 
