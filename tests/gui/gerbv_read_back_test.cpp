@@ -4,15 +4,12 @@
 #include "common/core/stroke_font.h"
 #include "common/core/viewport.h"
 #include "common/ui/qt_canvas.h"
-#include "lyt/core/board.h"
 #include "lyt/core/board_renderer.h"
 #include "lyt/export/drill_writer.h"
 #include "lyt/export/gerber_writer.h"
-#include "support/test_files.h"
+#include "support/board_test_support.h"
 
 #include <QImage>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -37,22 +34,17 @@ const QPoint kWindowOrigin(0, 7700 - kHeight);  // drawing-area pixel of the win
 std::vector<BoardElement> TestBoard() {
   const std::int32_t c = BoardLayer::Component, s = BoardLayer::Solder, k = BoardLayer::Silkscreen,
                      t = BoardLayer::Through;
-  auto e = [](std::int32_t kind, std::int32_t layer, float size, float x1, float y1, float x2 = 0,
-              float y2 = 0, std::string text = {}, std::int32_t angle = 0) {
-    return BoardElement{0, kind, layer, size, x1, y1, x2, y2, false, std::move(text), angle};
-  };
+  auto e = [](auto... fields) { return board_tests::Element(0, fields...); };  // all but the angle as floats
   return {e(Track, c, 0.8f, 5.08f, 180.34f, 20.32f, 180.34f), e(Hole, t, 0.4f, 5.08f, 180.34f),
           e(Track, c, 0.3175f, 20.32f, 180.34f, 27.94f, 187.96f), e(Hole, t, 0.5f, 10.16f, 190.5f),
           e(Track, s, 0.5f, 5.08f, 185.42f, 35.56f, 185.42f), e(Hole, t, 0.4f, 20.32f, 180.34f),
           e(RoundPad, t, 0.79375f, 5.08f, 180.34f), e(RoundPad, t, 1.2f, 10.16f, 190.5f),
           e(SquarePad, t, 0.9525f, 20.32f, 180.34f), e(Hole, t, 0.3f, 27.94f, 187.96f),
-          e(RectPad, t, 0.79375f, 27.94f, 187.96f, 0, 0, "", 90),
-          e(RectPad, t, 0.79375f, 33.02f, 190.5f), e(Circle, k, 2.54f, 15.24f, 188.0f),
-          e(Text, c, 2.54f, 2.54f, 176.5f, 0, 0, "R12 +"),
-          e(Text, c, 1.905f, 38.1f, 186.0f, 0, 0, "C3", 90),
-          e(Text, s, 2.54f, 12.7f, 191.5f, 0, 0, "SOUD 7"),
-          e(Track, k, 0.25f, 2.0f, 193.0f, 25.0f, 193.0f),
-          e(Text, k, 1.27f, 24.0f, 189.5f, 0, 0, "LED", 270)};
+          e(RectPad, t, 0.79375f, 27.94f, 187.96f, 0.0f, 0.0f, "", 90), e(RectPad, t, 0.79375f, 33.02f, 190.5f),
+          e(Circle, k, 2.54f, 15.24f, 188.0f), e(Text, c, 2.54f, 2.54f, 176.5f, 0.0f, 0.0f, "R12 +"),
+          e(Text, c, 1.905f, 38.1f, 186.0f, 0.0f, 0.0f, "C3", 90), e(Track, k, 0.25f, 2.0f, 193.0f, 25.0f, 193.0f),
+          e(Text, s, 2.54f, 12.7f, 191.5f, 0.0f, 0.0f, "SOUD 7"),
+          e(Text, k, 1.27f, 24.0f, 189.5f, 0.0f, 0.0f, "LED", 270)};
 }
 
 // Which pixels of a picture of gerbv's window are inked.
@@ -81,8 +73,7 @@ Ink RenderOurs(const Board& board, std::int32_t layer) {
     canvas.SetFillColour(0);
     for (const BoardElement& e : board.Elements)
       if (IsPad(e.Kind))
-        canvas.DrawCircle(viewport.MmToPixels(e.X1), viewport.MmToPixels(e.Y1),
-                          viewport.MmToPixels(0.1f), 0, 1.0);
+        canvas.DrawCircle(viewport.MmToPixels(e.X1), viewport.MmToPixels(e.Y1), viewport.MmToPixels(0.1f), 0, 1.0);
     const common::StrokeFont font(common::FontVariant::Lyt);
     const auto drawLayer = layer == BoardLayer::Component ? DrawComponentLayer
                            : layer == BoardLayer::Solder  ? DrawSolderLayer
@@ -123,19 +114,18 @@ class GerbvReadsBack : public ::testing::Test {
   // Runs gerbv with `arguments` on `text` written to `file`. gerbv exits 0
   // whatever it read: what it disliked is on stderr, marked CRITICAL or WARNING.
   void Run(const std::string& file, const std::string& text, const std::string& arguments) {
-    testing_support::WriteBytes(folder.File(file), text);
+    board_tests::WriteBytes(folder.File(file), text);
     const std::string errors = folder.File(file + ".err");
-    const int status = std::system(("gerbv " + arguments + " '" + folder.File(file) +
-                                    "' </dev/null >/dev/null 2>'" + errors + "'")
-                                       .c_str());
-    const std::string complaints = testing_support::ReadBytes(errors);
+    const std::string command = "gerbv " + arguments + " '" + folder.File(file) + "' </dev/null >/dev/null 2>'";
+    const int status = std::system((command + errors + "'").c_str());
+    const std::string complaints = board_tests::ReadBytes(errors);
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(complaints.find("CRITICAL") == complaints.npos &&
                 complaints.find("WARNING") == complaints.npos) << complaints;
   }
 
   Board board;
-  testing_support::TempFolder folder;
+  board_tests::TempFolder folder;
 };
 
 TEST_F(GerbvReadsBack, EachLayerIsDrawnWhereOurScreenDrawsIt) {
@@ -145,8 +135,7 @@ TEST_F(GerbvReadsBack, EachLayerIsDrawnWhereOurScreenDrawsIt) {
     Run("couche.gbr", ExportGerberLayer(board.Elements, layer, problems),
         "-x png -D 1000 -B 0 -u mm -O 0x0 -W 1.6x0.8 -f '#FFFFFFFF' -b '#000000' -o '" +
             folder.File("couche.png") + "'");
-    const Ink theirs = InkOf(QImage(QString::fromStdString(folder.File("couche.png"))),
-                            [](QRgb pixel) { return qGray(pixel) >= 128; });
+    const Ink theirs = InkOf(QImage(folder.File("couche.png").c_str()), [](QRgb pixel) { return qGray(pixel) >= 128; });
     const Ink ours = RenderOurs(board, layer);
     ASSERT_GT(Count(ours), 1000);
     EXPECT_EQ(Strays(ours, theirs, true), 0) << "ours, missing from gerbv's";
@@ -168,7 +157,7 @@ TEST_F(GerbvReadsBack, DrillFileKeepsItsToolSizesAndPositions) {
       tools.insert(inches(2 * e.Size, 1e-3));
       holes.insert({inches(e.X1, 1e-4), inches(BoardHeight - e.Y1, 1e-4)});
     }
-  std::stringstream lines(testing_support::ReadBytes(folder.File("relu.drl")));
+  std::stringstream lines(board_tests::ReadBytes(folder.File("relu.drl")));
   for (std::string line; std::getline(lines, line);) {
     int tool = 0;
     long x = 0, y = 0;

@@ -20,37 +20,24 @@ using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
 
-inline lyt::BoardElement Element(std::int32_t group, std::int32_t kind, std::int32_t layer, float size,
-                                 float x1, float y1, float x2 = 0.0f, float y2 = 0.0f,
-                                 std::string text = std::string(), std::int32_t angle = 0) {
-  lyt::BoardElement element;
-  element.Group = group;
-  element.Kind = kind;
-  element.Layer = layer;
-  element.Size = size;
-  element.X1 = x1;
-  element.Y1 = y1;
-  element.X2 = x2;
-  element.Y2 = y2;
-  element.Text = std::move(text);
-  element.Angle = angle;
-  return element;
+inline lyt::BoardElement Element(std::int32_t group, std::int32_t kind, std::int32_t layer, float size, float x1,
+                                 float y1, float x2 = 0.0f, float y2 = 0.0f, std::string text = std::string(),
+                                 std::int32_t angle = 0) {
+  return {group, kind, layer, size, x1, y1, x2, y2, false, std::move(text), angle};
 }
 
-inline lyt::PendingItem NewItem(std::int32_t kind, std::int32_t layer, float size, float x1, float y1,
-                                float x2 = 0.0f, float y2 = 0.0f,
-                                std::int32_t moveMode = lyt::PendingMove::Whole) {
-  lyt::PendingItem item;
-  item.Kind = kind;
-  item.Layer = layer;
-  item.Size = size;
-  item.X1 = x1;
-  item.Y1 = y1;
-  item.X2 = x2;
-  item.Y2 = y2;
-  item.MoveMode = moveMode;
-  item.Active = true;
-  return item;
+// An active item in hand, new (it copies no element).
+inline lyt::PendingItem NewItem(std::int32_t kind, std::int32_t layer, float size, float x1, float y1, float x2 = 0.0f,
+                                float y2 = 0.0f, std::int32_t moveMode = lyt::PendingMove::Whole) {
+  return {0, 0, kind, layer, size, x1, y1, x2, y2, moveMode, true, std::string(), 0};
+}
+
+// One field of each record, as numbers.
+template <class Record, class Field>
+std::vector<std::int32_t> Column(const std::vector<Record>& records, Field Record::*field) {
+  std::vector<std::int32_t> values;
+  for (const Record& r : records) values.push_back(static_cast<std::int32_t>(r.*field));
+  return values;
 }
 
 // The texts of the board's file messages.
@@ -58,17 +45,14 @@ inline const char* const kFileNotFound = "Fichier Introuvable!";
 inline const char* const kWrongType = "Type de Fichier incorrect,\r\nlecture impossible !";
 inline const char* const kFootprintNotFound = "Fichier d'empreinte Introuvable!";
 inline const char* const kWrongFootprint = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
-inline const char* const kWriteProtected =
-    "Disquette protégée en écriture, \r\nEnregistrement impossible !";
+inline const char* const kWriteProtected = "Disquette protégée en écriture, \r\nEnregistrement impossible !";
 
 // Exactly one message was shown: `text` with `icon`, an OK button and no title.
-inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text,
-                             common::MessageIcon icon) {
+inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text, common::MessageIcon icon) {
   ASSERT_EQ(ui.Messages.size(), 1u);
-  EXPECT_EQ(ui.Messages[0].Text, text);
-  EXPECT_EQ(ui.Messages[0].Icon, icon);
-  EXPECT_EQ(ui.Messages[0].Buttons, common::MessageButtons::Ok);
-  EXPECT_EQ(ui.Messages[0].Title, "");
+  const testing_support::ScriptedUi::Message& m = ui.Messages[0];
+  EXPECT_EQ(std::make_tuple(m.Text, m.Icon, m.Buttons, m.Title),
+            std::make_tuple(text, icon, common::MessageButtons::Ok, std::string()));
 }
 
 // The board editor as the window drives it, on a program folder of its own,
@@ -87,8 +71,7 @@ class EditorTest : public ::testing::Test {
     buttons.Left = left;
     editor.MouseMove(buttons, false, Px(x), Px(y));
   }
-  void Click(float x, float y, bool shift = false,
-             lyt::MouseButton button = lyt::MouseButton::Left) {
+  void Click(float x, float y, bool shift = false, lyt::MouseButton button = lyt::MouseButton::Left) {
     Move(x, y);
     editor.MouseDown(button, shift, Px(x), Px(y));
     editor.MouseUp(button, shift, Px(x), Px(y));
@@ -113,8 +96,7 @@ class EditorTest : public ::testing::Test {
     Doc().Elements.push_back(Element(group, lyt::ElementKind::Hole, lyt::BoardLayer::Through, 0.4f, G(x), G(y)));
   }
   void AddTrack(int x1, int y1, int x2, int y2, std::int32_t layer = lyt::BoardLayer::Solder) {
-    Doc().Elements.push_back(
-        Element(0, lyt::ElementKind::Track, layer, 0.3175f, G(x1), G(y1), G(x2), G(y2)));
+    Doc().Elements.push_back(Element(0, lyt::ElementKind::Track, layer, 0.3175f, G(x1), G(y1), G(x2), G(y2)));
   }
   // The elements not deleted, in table order.
   std::vector<lyt::BoardElement> Live() const {

@@ -1,4 +1,6 @@
+// Texts: the stroke font that draws them and the entry that places them.
 #include "common/core/stroke_font.h"
+#include "common/core/text_entry.h"
 
 #include "support/recording_canvas.h"
 
@@ -14,7 +16,9 @@
 namespace {
 
 using common::FontVariant;
+using common::Program;
 using common::StrokeFont;
+using common::TextDialogAnswer;
 using Line = std::array<int, 4>;  // x1, y1, x2, y2; as a box: left, top, right, bottom
 using Lines = std::vector<Line>;
 using Pen = std::pair<double, double>;
@@ -49,7 +53,9 @@ class StrokeFontAngleTest : public StrokeFontTest, public ::testing::WithParamIn
 // The letter in copy mode and the text's colour whatever the canvas's mode
 // before; one cell per glyph or space; the schematic font draws the same
 // glyphs 0.4 mm lower; a mirrored text is the mirror image across the
-// reading direction, in the same cells.
+// reading direction, in the same cells. Unsupported characters take no room,
+// lower case is drawn as capitals; a mirrored text is reversed by character,
+// not by byte: µ survives.
 TEST_P(StrokeFontAngleTest, CellsMirrorAndSchematicOffsetFollowTheAngle) {
   const auto& [angle, alongX, alongY, letterA, twoCells] = GetParam();
   canvas.SetDrawMode(common::DrawMode::NotXorPen);
@@ -77,6 +83,16 @@ TEST_P(StrokeFontAngleTest, CellsMirrorAndSchematicOffsetFollowTheAngle) {
   std::sort(reflected.begin(), reflected.end());
   std::sort(mirrored.begin(), mirrored.end());
   EXPECT_EQ(mirrored, reflected);
+  const std::tuple<const StrokeFont*, std::string, std::string> alike[] = {
+      {&lyt, "2.54mm R\u00E9\tF\u00B5&xyz", "254MM RFXYZ"}, {&skt, "4.7\u00B5f r&d", "47\u00B5F R&D"}};
+  for (const auto& [font, text, drawnAs] : alike)
+    for (bool mirror : {false, true}) {
+      const Lines expected = Draw(*font, drawnAs, angle, mirror);
+      const Pen expectedPen = PenAt();
+      EXPECT_EQ(Draw(*font, text, angle, mirror), expected) << text << mirror;
+      EXPECT_EQ(PenAt(), expectedPen) << text << mirror;
+      EXPECT_EQ(Draw(*font, text, angle, !mirror).size(), expected.size()) << text << mirror;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(StrokeFontAngles, StrokeFontAngleTest, ::testing::Values(
@@ -94,23 +110,6 @@ TEST_F(StrokeFontTest, StrokeWidthFollowsHeightAndSlant) {
     std::vector<int> widths;
     for (const auto& d : canvas.Lines()) widths.push_back(d.Width);
     EXPECT_EQ(widths, (std::vector<int>{oblique, oblique, straight})) << height;
-  }
-}
-
-// Unsupported characters take no room, lower case is drawn as capitals; a
-// mirrored text is reversed by character, not by byte: µ survives.
-TEST_F(StrokeFontTest, TextsThatDrawAlike) {
-  const std::tuple<const StrokeFont*, std::string, std::string> cases[] = {
-      {&lyt, "2.54mm R\u00E9\tF\u00B5&xyz", "254MM RFXYZ"}, {&skt, "4.7\u00B5f r&d", "47\u00B5F R&D"}};
-  for (const auto& [font, text, drawnAs] : cases) {
-    for (bool mirror : {false, true}) {
-      SCOPED_TRACE(text + (mirror ? " mirrored" : ""));
-      const Lines expected = Draw(*font, drawnAs, 90, mirror);
-      const Pen expectedPen = PenAt();
-      EXPECT_EQ(Draw(*font, text, 90, mirror), expected);
-      EXPECT_EQ(PenAt(), expectedPen);
-      EXPECT_EQ(Draw(*font, text, 90, !mirror).size(), expected.size());
-    }
   }
 }
 
@@ -155,6 +154,45 @@ TEST_F(StrokeFontTest, BadAngleIsKeptOnceUntilTaken) {
     EXPECT_TRUE(Draw(skt, "AB", angle).empty());
     EXPECT_EQ(PenAt(), Pen(7, 8));
     EXPECT_EQ(skt.TakeProblems(), (std::vector<std::string>{"angle incorrect !", glyphAngle}));
+  }
+}
+
+// The start is the leading number rounded halves to even; no numbering is -1.
+// An index the list does not have falls back on the program's default
+// height; editing finds a height from the list's first entry to its last.
+// The length goes through the pixels of the zoom.
+TEST(TextEntry, NumberingHeightsAndLength) {
+  const std::pair<const char*, int> starts[] = {{"1", 1}, {"abc", 0}, {"2.5", 2}, {"3.5", 4}};
+  for (const auto& [start, value] : starts)
+    EXPECT_EQ(common::IncrementValueOf(TextDialogAnswer{true, "R", 1, true, start}), value) << start;
+  EXPECT_EQ(std::make_pair(common::IncrementValueOf(TextDialogAnswer{true, "R", 1, false, "7"}),
+                           common::NumberedText("R", 0)), std::make_pair(-1, std::string("R0")));
+  EXPECT_EQ(std::make_pair(common::TextHeightAt(Program::Lyt, -1), common::TextHeightAt(Program::Skt, 10)),
+            std::make_pair(2.0f, 1.5f));
+  EXPECT_EQ(std::make_pair(common::EditTextRequest("X", 1.5f)->SizeIndex,
+                           common::EditTextRequest("X", 10.0f)->SizeIndex), std::make_pair(0, 9));
+  // At the board's first zoom 2 mm is 38 pixels: two characters of 1.1
+  // heights make 84 pixels. A schematic text stands 0.4 mm taller.
+  common::Viewport view(common::LytViewport);
+  view.Scale = 24 / 1.27;
+  const TextDialogAnswer typed{true, "AB", 1, false, ""};
+  common::TextExtent extent = common::ComputeTextEntry(typed, -1, {10, 20}, {0, 0}, 0, view, Program::Lyt);
+  EXPECT_EQ(std::make_pair(extent.Text, extent.Height), std::make_pair(std::string("AB"), 2.0f));
+  EXPECT_FLOAT_EQ(extent.Second.X, 10 + view.PixelsToMm(84));
+  EXPECT_FLOAT_EQ(extent.Second.Y, 22.0f);
+  EXPECT_FLOAT_EQ(common::ComputeTextEntry(typed, -1, {10, 20}, {}, 0, view, Program::Skt).Second.Y, 22.4f);
+}
+
+// A text 4 mm long and 3 mm high (and 0.4 mm more) from (50, 60); other
+// angles keep the old corner.
+TEST(TextEntry, SecondCornerFollowsTheAngle) {
+  const common::MmPoint old{1, 2};
+  const std::pair<std::int32_t, common::MmPoint> cases[] = {
+      {0, {54, 63.4f}}, {90, {53.4f, 56}}, {180, {46, 56.6f}}, {270, {46.6f, 64}}, {45, old}};
+  for (const auto& [angle, expected] : cases) {
+    const common::MmPoint second = common::TextFarCorner({50, 60}, old, angle, 3.0f, 4.0f, 0.4f);
+    EXPECT_FLOAT_EQ(second.X, expected.X) << angle;
+    EXPECT_FLOAT_EQ(second.Y, expected.Y) << angle;
   }
 }
 

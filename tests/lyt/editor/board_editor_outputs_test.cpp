@@ -4,8 +4,6 @@
 #include "lyt/export/gerber_writer.h"
 #include "support/board_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 namespace {
@@ -38,8 +36,7 @@ TEST_F(BoardOutputs, FilesAreWrittenBesideTheBoardAsTheWritersMakeThem) {
   Doc().FileName = folder.File("essai.Lyt");
   editor.MnuGerber();
   editor.MnuExcellon();
-  EXPECT_EQ(ui.MessageTexts(), (Strings{"Angle incorrect !",
-                                        "Un fichier Gerber par couche a été créé.",
+  EXPECT_EQ(ui.MessageTexts(), (Strings{"Angle incorrect !", "Un fichier Gerber par couche a été créé.",
                                         "Le fichier de perçage a été créé"}));
   GerberProblems problems;
   const char* const names[] = {"essai-Composant.gbr", "essai-Soudure.gbr", "essai-Serig.gbr"};
@@ -54,11 +51,7 @@ TEST_F(BoardOutputs, FilesAreWrittenBesideTheBoardAsTheWritersMakeThem) {
 // written is named, with the exclamation icon.
 TEST_F(BoardOutputs, RefusalsAndUnwritableFolderAreReported) {
   const std::string cannotWrite = "Impossible d'écrire le fichier\r\n";
-  const struct {
-    bool Gerber;
-    std::vector<BoardElement> Board;
-    std::string FileName, Message;
-  } cases[] = {
+  const std::tuple<bool, std::vector<BoardElement>, std::string, std::string> cases[] = {
       {true, {}, "vide.Lyt", "Pas de circuit, donc, pas de fichier Gerber !"},
       {true, kTrackAndPad, "", kSaveFirst},
       {true, kTrackAndPad, "absent/essai.Lyt", cannotWrite + folder.File("absent/essai-Serig.gbr")},
@@ -66,14 +59,13 @@ TEST_F(BoardOutputs, RefusalsAndUnwritableFolderAreReported) {
        "Le circuit ne contient pas de trous,\r\ndonc, pas de fichier de perçage !"},
       {false, kTrackAndPad, "", kSaveFirst},
       {false, kTrackAndPad, "absent/essai.Lyt", cannotWrite + folder.File("absent/essai.drl")}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Message);
+  for (const auto& [gerber, board, fileName, message] : cases) {
+    SCOPED_TRACE(message);
     ui.Messages.clear();
-    Doc().Elements = c.Board;
-    Doc().FileName = c.FileName.empty() ? "Sans Nom" : folder.File(c.FileName);
-    c.Gerber ? editor.MnuGerber() : editor.MnuExcellon();
-    const bool unwritable = c.Message.rfind(cannotWrite, 0) == 0;
-    ExpectOneMessage(ui, c.Message, unwritable ? MessageIcon::Exclamation : MessageIcon::None);
+    Doc().Elements = board;
+    Doc().FileName = fileName.empty() ? "Sans Nom" : folder.File(fileName);
+    gerber ? editor.MnuGerber() : editor.MnuExcellon();
+    ExpectOneMessage(ui, message, message.rfind(cannotWrite, 0) == 0 ? MessageIcon::Exclamation : MessageIcon::None);
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
   }
 }
@@ -99,9 +91,8 @@ class BoardPrint : public BoardOutputs {
   void ExpectEchec() {
     ASSERT_EQ(ui.Messages.size(), 1u);
     const auto& m = ui.Messages[0];
-    EXPECT_TRUE(m.Text == "Impossible d'accéder à l'imprimante!" && m.Title == "Echec" &&
-                m.Icon == MessageIcon::Information) << m.Text;
-    EXPECT_EQ(View(), view);
+    EXPECT_EQ(std::make_tuple(m.Text, m.Title, m.Icon, View()),
+              std::make_tuple("Impossible d'accéder à l'imprimante!", "Echec", MessageIcon::Information, view));
   }
 
   std::pair<std::int32_t, double> view;
@@ -112,35 +103,30 @@ class BoardPrint : public BoardOutputs {
 // monochrome for the black option, at the print zoom.
 TEST_F(BoardPrint, ScaleAndLayersAreCheckedBeforeThePage) {
   const char* const badScale = "échelle incorrecte !";
-  const struct {
-    const char* Scale;
-    bool Ticked;
-    int Length;  // of the track in printer dots
-    const char* Refusal;
-  } cases[] = {{"3", true, 1800, nullptr}, {"1,5", true, 600, nullptr}, {"0.5", true, 300, nullptr},
-               {"3.01", true, 0, badScale}, {"abc", true, 0, badScale},  {"0", true, 0, badScale},
-               {"-1", true, 0, badScale}, {"1", false, 0, "Aucune couche n'est séléctionnée !! "}};
+  // The scale, whether a layer is ticked, the length of the track in printer dots, the refusal.
+  const std::tuple<const char*, bool, int, const char*> cases[] = {
+      {"3", true, 1800, nullptr}, {"1,5", true, 600, nullptr}, {"0.5", true, 300, nullptr}, {"3.01", true, 0, badScale},
+      {"abc", true, 0, badScale}, {"0", true, 0, badScale}, {"-1", true, 0, badScale},
+      {"1", false, 0, "Aucune couche n'est séléctionnée !! "}};
   std::pair<std::int32_t, double> viewWhilePrinting;
   ui.WhilePrinting = [&] { viewWhilePrinting = View(); };  // as a repaint would
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Scale);
+  for (const auto& [scale, ticked, length, refusal] : cases) {
+    SCOPED_TRACE(scale);
     ui.Messages.clear(), ui.PrintResults.clear(), ui.PrintJobs.clear();
-    ui.PrintChoices = {Ticked(c.Scale, c.Ticked)};
+    ui.PrintChoices = {Ticked(scale, ticked)};
     editor.MnuImpression();
-    EXPECT_EQ(ui.PrintResults, std::vector<bool>{c.Refusal == nullptr});
-    EXPECT_EQ(View(), view);
-    if (c.Refusal) {
-      ExpectOneMessage(ui, c.Refusal, MessageIcon::None);
+    EXPECT_EQ(std::make_pair(ui.PrintResults, View()), std::make_pair(std::vector<bool>{refusal == nullptr}, view));
+    if (refusal) {
+      ExpectOneMessage(ui, refusal, MessageIcon::None);
       EXPECT_TRUE(ui.PrintJobs.empty());
       continue;
     }
     ASSERT_EQ(ui.PrintJobs.size(), 1u);
-    EXPECT_EQ(ui.PrintJobs[0].Printer, "Bureau");
-    EXPECT_TRUE(ui.PrintJobs[0].Landscape && !ui.PrintJobs[0].Colour);
-    EXPECT_EQ(ui.PrintJobs[0].DocumentName, Doc().FileName);
-    EXPECT_EQ(viewWhilePrinting, view);
+    const common::PrintJob& job = ui.PrintJobs[0];
+    EXPECT_EQ(std::make_tuple(job.Printer, job.Landscape, job.Colour, job.DocumentName, viewWhilePrinting),
+              std::make_tuple("Bureau", true, false, Doc().FileName, view));
     ASSERT_EQ(ui.Printer.Lines().size(), 1u);
-    EXPECT_EQ(ui.Printer.Lines()[0].X2 - ui.Printer.Lines()[0].X1, c.Length);
+    EXPECT_EQ(ui.Printer.Lines()[0].X2 - ui.Printer.Lines()[0].X1, length);
   }
   EXPECT_EQ(ui.Beeps, 8);
 }

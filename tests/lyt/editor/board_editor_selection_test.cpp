@@ -21,11 +21,7 @@ class BoardEditorSelection : public board_tests::EditorTest {
     return kinds;
   }
   template <class Field>
-  Numbers Column(Field BoardElement::*field) {
-    Numbers values;
-    for (const BoardElement& e : Doc().Elements) values.push_back(static_cast<std::int32_t>(e.*field));
-    return values;
-  }
+  Numbers Column(Field BoardElement::*field) { return board_tests::Column(Doc().Elements, field); }
 };
 
 // A click within half a grid step picks a pad, its hole and the track end on
@@ -68,7 +64,8 @@ TEST_F(BoardEditorSelection, PickMoveAndShiftClickCyclingThroughStackedElements)
   EXPECT_EQ(std::make_pair(ui.Messages.at(0).Text, ui.Messages.at(0).Title),
             std::make_pair(std::string("Pastille Ronde1,59mm de diamètre"), std::string("Information")));
   editor.MnuCopier();
-  EXPECT_EQ(Doc().ClipBuffer.size(), 1u);
+  EXPECT_EQ(std::make_pair(Doc().ClipBuffer.size(), Doc().PendingActive), std::make_pair(std::size_t{1}, true))
+      << "the selection stays held";
   editor.MnuSuppr();
   EXPECT_EQ(Doc().UndoBuffer.size(), 1u);
   EXPECT_EQ(Column(&BoardElement::Kind), (Numbers{0, K::Hole, K::Track}));
@@ -88,8 +85,9 @@ TEST_F(BoardEditorSelection, PickMoveAndShiftClickCyclingThroughStackedElements)
 }
 
 // The layer change swaps copper tracks and texts only. The block restored
-// after a cut is new, and its two footprints stay two under new numbers.
-TEST_F(BoardEditorSelection, LayerChangeThenCutThenUndoBringsTheElementsBackAsNewOnes) {
+// after a cut is new, and its two footprints stay two under new numbers above
+// every one in use; so do those of each paste, dropped under the pointer.
+TEST_F(BoardEditorSelection, LayerChangeCutUndoAndPastesBringBackNewElementsInNewGroups) {
   AddPad(10, 10, 4);
   AddPad(16, 10, 7);
   AddTrack(10, 10, 16, 10);
@@ -111,17 +109,6 @@ TEST_F(BoardEditorSelection, LayerChangeThenCutThenUndoBringsTheElementsBackAsNe
   EXPECT_EQ(Column(&BoardElement::Layer), (Numbers{3, 3, 3, 3, 1, 0, 2, 3, 3, 3, 3, 0, 1, 2}));
   EXPECT_EQ(Column(&BoardElement::Selected), Numbers(14, 0));
   EXPECT_EQ(std::make_pair(Doc().Elements[11].X1, Doc().Elements[11].X2), std::make_pair(G(10), G(16)));
-}
-
-// Distinct footprints of a pasted block stay distinct, under numbers above
-// every one in use.
-TEST_F(BoardEditorSelection, CopyPastePasteGivesNewDistinctGroupsAboveAll) {
-  AddPad(10, 10, 3);
-  AddPad(14, 10, 5);
-  Doc().LastGroup = 6;
-  Band(G(8), G(8), G(16), G(12));
-  editor.MnuCopier();
-  EXPECT_TRUE(Doc().PendingActive) << "the selection stays held";
   for (int paste : {1, 2}) {
     Move(G(10), G(20 * paste));
     editor.MnuColler();
@@ -130,8 +117,58 @@ TEST_F(BoardEditorSelection, CopyPastePasteGivesNewDistinctGroupsAboveAll) {
     Click(G(10), G(20 * paste + 1));  // stops the block
     Click(G(80), G(80));              // appends it
   }
-  EXPECT_EQ(Column(&BoardElement::Group), (Numbers{3, 3, 5, 5, 7, 7, 9, 9, 10, 10, 12, 12}));
-  EXPECT_FLOAT_EQ(Doc().Elements[10].Y1, G(41));
+  const Numbers groups = Column(&BoardElement::Group);
+  EXPECT_EQ(Numbers(groups.begin() + 14, groups.end()), (Numbers{13, 13, 16, 16, 0, 0, 0, 17, 17, 20, 20, 0, 0, 0}));
+  EXPECT_FLOAT_EQ(Doc().Elements[21].Y1, G(41));
+}
+
+// Undo during a track chain lets the tool go, and the block comes back as
+// it was. Kinds without a figure give no centre: a turn must not divide by zero.
+TEST_F(BoardEditorSelection, UndoDuringATrackChainAndATurnOfNoFigure) {
+  AddPad(10, 10);
+  Click(G(10), G(10));
+  editor.MnuSuppr();
+  Move(G(30), G(30));
+  editor.OptPiste();
+  Click(G(30), G(30));  // a track chain under way
+  editor.MnuAnnuler();
+  EXPECT_EQ(editor.CurrentTool(), BoardEditor::Tool::Select);
+  EXPECT_FALSE(Doc().LineInProgress);
+  Click(G(50), G(50));  // outside the restored block: it is appended as it was
+  ASSERT_EQ(Live().size(), 2u);
+  EXPECT_EQ(std::make_tuple(Live()[0].Kind, Live()[0].X1, Live()[0].Size), std::make_tuple(K::RoundPad, G(10), 0.79375f));
+
+  Doc().Pending = {board_tests::NewItem(3, L::Through, 1.0f, G(5), G(7), G(9), G(7))};
+  Doc().PendingActive = Doc().PendingIsNew = true;
+  editor.MnuRotation();
+  EXPECT_EQ(std::make_pair(Doc().Pending[0].X1, Doc().Pending[0].Y2), std::make_pair(G(5), G(7)));
+}
+
+// C held centres the view on the pointer (not with Ctrl): the bars move by
+// the pointer's distance from the middle of the view, and the pointer goes
+// to the middle. The bars move the view and their focus is kept.
+TEST_F(BoardEditorSelection, ScrollBarsAndTheCKeyMoveTheView) {
+  const common::WindowLayout before = editor.Layout();
+  ui.Screen = {ui.Picture1Screen.Left + 400, ui.Picture1Screen.Top + 500};
+  editor.KeyDown(Key::C, false, true, false);
+  EXPECT_TRUE(ui.Warps.empty());
+  editor.KeyDown(Key::C, false, false, false);
+  EXPECT_TRUE(editor.View().CentringKey);
+  ASSERT_EQ(ui.Warps.size(), 1u);
+  const common::PixelPoint middle = ui.Warps[0];
+  EXPECT_EQ(editor.Layout().HScroll1.Value - before.HScroll1.Value, ui.Screen.X - middle.X);
+  EXPECT_EQ(editor.Layout().VScroll1.Value - before.VScroll1.Value, ui.Screen.Y - middle.Y);
+  EXPECT_NEAR(middle.X, ui.Picture1Screen.Left + ui.Picture1Screen.Width / 2, 1);
+  editor.KeyUp(Key::C, false, false, false);
+  EXPECT_FALSE(editor.View().CentringKey);
+  editor.Scrolled(true, 123);
+  editor.Scrolled(false, 45);
+  EXPECT_EQ(std::make_tuple(ui.Layouts.back().HScroll1.Value, ui.Layouts.back().VScroll1.Value,
+                            editor.Layout().HScroll1.Value), std::make_tuple(123, 45, 123));
+  for (bool focus : {true, false}) {
+    editor.ScrollFocusChanged(focus);
+    EXPECT_EQ(editor.View().ScrollFocus, focus);
+  }
 }
 
 }  // namespace

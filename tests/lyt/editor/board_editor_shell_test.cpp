@@ -1,4 +1,7 @@
 #include "support/board_test_support.h"
+#include "lyt/core/board_file.h"
+
+#include <limits>
 
 namespace {
 
@@ -83,9 +86,10 @@ TEST_F(BoardEditorShell, QuitAndNewAskToSaveChangesAndAFailedSaveKeepsTheOldFile
 }
 
 // A cancelled dialog leaves the document alone; a board file brings its
-// elements and grid steps (within the dialog's range); a file of another kind
-// leaves nothing under its name; a missing file keeps its name for the save.
-TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndRefusesAnyOtherFile) {
+// elements and grid steps (within the dialog's range). A file read only in
+// part keeps what was read but loses its name, so that saving asks for one
+// instead of overwriting it; a missing file keeps its name for the save.
+TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndNeverOverwritesAPartlyReadFile) {
   editor.Start("");
   DrawSomething();
   ui.Answers = {MessageAnswer::No, MessageAnswer::No};
@@ -102,18 +106,24 @@ TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndRefusesAnyOtherFile) {
   EXPECT_EQ(Doc().Elements[0].Kind, ElementKind::RoundPad);
   ExpectGridStepStatus("10", "0.5");
 
-  const std::string other = folder.File("notes.txt");
-  board_tests::WriteBytes(other, "\"TXT 1\"\r\n1.27,1.27\r\n0,8,3,0.4,10,10,0,0,\"\",0\r\n");
+  const std::string damaged = folder.File("abime.Lyt");
+  const std::string bytes =
+      "\"LYT 3\"\r\n1.27,1.27\r\n0,8,3,0.4,10,10,0,0,\"\",0\r\nabimé\r\n0,8,3,0.4,20,20,0,0,\"\",0\r\n";
+  board_tests::WriteBytes(damaged, bytes);
   ui.Messages.clear();
-  ui.FileAnswers = {FileChoice{other, "notes.txt"}};
+  ui.FileAnswers = {FileChoice{damaged, "abime.Lyt"}};
   editor.MnuOuvrir();
   board_tests::ExpectOneMessage(ui, board_tests::kWrongType, MessageIcon::Critical);
-  EXPECT_TRUE(Doc().Elements.empty());
+  EXPECT_EQ(Live().size(), 1u);
   EXPECT_EQ(std::make_pair(ui.Caption, editor.FileName()),
             std::make_pair(std::string(" LYT : Sans Nom"), std::string("Sans Nom")));
+  Doc().Modified = true;
+  editor.MnuEnreg();  // asks for a name (cancelled)
+  EXPECT_EQ(std::make_pair(ui.FileDialogs.size(), ReadBytes(damaged)), std::make_pair(std::size_t{4}, bytes));
 
   const std::string missing = folder.File("nouveau.Lyt");
   ui.FileAnswers = {FileChoice{missing, "nouveau.Lyt"}};
+  ui.Answers = {MessageAnswer::No};
   editor.MnuOuvrir();
   EXPECT_EQ(std::make_pair(ui.Messages.back().Text, ui.Messages.back().Icon),
             std::make_pair(std::string(board_tests::kFileNotFound), MessageIcon::Exclamation));
@@ -122,6 +132,35 @@ TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndRefusesAnyOtherFile) {
   editor.MnuEnreg();
   EXPECT_EQ(ui.FileDialogs.back().first, common::FileDialogKind::Open) << "the missing file is created without asking";
   EXPECT_EQ(ReadBytes(missing).substr(0, 9), "\"LYT 3\"\r\n");
+}
+
+// Saving writes a moved selection still in hand, which stays in hand. A save
+// that cannot be written says so and loses nothing: Save As keeps the old
+// name, a value the file cannot hold is never written as 0.
+TEST_F(BoardEditorShell, SavingWritesTheSelectionInHandAndAFailedSaveLosesNothing) {
+  editor.Start("");
+  AddPad(10, 10);
+  const std::string saved = folder.File("garde.Lyt");
+  Doc().FileName = saved;
+  Click(G(10), G(10));
+  Drag(G(10), G(10), G(14), G(10));
+  editor.MnuEnreg();
+  EXPECT_TRUE(Doc().PendingActive) << "the selection stays in hand";
+  EXPECT_FLOAT_EQ(Doc().Elements[0].X1, G(14));
+  const std::string bytes = ReadBytes(saved), caption = ui.Caption;
+  EXPECT_EQ(bytes, WriteDocument(Doc(), 1.27f, 1.27f));
+  Click(G(40), G(40));
+
+  const std::string nowhere = folder.File("absent/nouveau.Lyt");
+  Doc().Modified = true;
+  ui.FileAnswers = {FileChoice{nowhere, "nouveau.Lyt"}};
+  editor.MnuEnregSous();
+  EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Impossible d'écrire le fichier\r\n" + nowhere});
+  EXPECT_EQ(std::make_tuple(Doc().FileName, ui.Caption, Doc().Modified), std::make_tuple(saved, caption, true));
+  Doc().Elements[0].X1 = std::numeric_limits<float>::infinity();
+  editor.MnuEnreg();
+  EXPECT_EQ(ui.MessageTexts().back(), "Impossible d'écrire le fichier\r\n" + saved);
+  EXPECT_EQ(std::make_pair(ReadBytes(saved), Doc().Modified), std::make_pair(bytes, true));
 }
 
 // Steps from 0.5 to 10 mm are taken, anything else is refused and asked

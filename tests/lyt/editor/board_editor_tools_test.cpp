@@ -63,11 +63,9 @@ TEST_F(BoardEditorTools, EachPlacingToolDropsACopyAtEverySnappedClick) {
     const std::vector<BoardElement> live = Live();
     ASSERT_EQ(live.size(), 2 * kinds.size());
     for (std::size_t i = 0, n = kinds.size(); i < live.size(); ++i) {
-      EXPECT_EQ(std::make_pair(live[i].Kind, live[i].Layer),
-                std::make_pair(kinds[i % n], silkscreen ? L::Silkscreen : L::Through));
+      EXPECT_EQ(std::make_tuple(live[i].Kind, live[i].Layer, live[i].X1, live[i].Y1),
+                std::make_tuple(kinds[i % n], silkscreen ? L::Silkscreen : L::Through, G(i < n ? 40 : 44), G(40)));
       EXPECT_FLOAT_EQ(live[i].Size, live[i].Kind == K::Hole ? 0.4f : 1.11f);
-      EXPECT_FLOAT_EQ(live[i].X1, i < n ? 50.8f : 55.88f);
-      EXPECT_FLOAT_EQ(live[i].Y1, 50.8f);
     }
   }
   editor.MnuComposant();  // a hidden layer cannot be chosen for drawing
@@ -109,32 +107,26 @@ TEST_F(BoardEditorTools, TrackChainEndsAtARightClickAndItsJointStretchesBothTrac
 // A negative start numbers nothing; no text brings the selection tool back.
 // "Editer Texte" changes a picked text at the next commit, without numbering.
 TEST_F(BoardEditorTools, TextToolDropsNumberedCopiesAndEditTextChangesAPlacedOne) {
-  struct Case {
-    std::optional<TextDialogAnswer> Answer;
-    Texts Placed;
-    float Height;
-  };
-  const Case cases[] = {{std::nullopt, {}, 0.0f},
-                        {TextDialogAnswer{true, "", 1, false, ""}, {}, 0.0f},
-                        {TextDialogAnswer{true, "R", 2, true, "-5"}, {"R", "R", "R"}, 3.0f},
-                        {TextDialogAnswer{true, "R", 1, true, "1"}, {"R1", "R2", "R3"}, 2.0f}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.Answer ? c.Answer->NumberingStart + c.Answer->Text : "cancelled");
+  const std::tuple<std::optional<TextDialogAnswer>, Texts, float> cases[] = {
+      {std::nullopt, {}, 0.0f}, {TextDialogAnswer{true, "", 1, false, ""}, {}, 0.0f},
+      {TextDialogAnswer{true, "R", 2, true, "-5"}, {"R", "R", "R"}, 3.0f},
+      {TextDialogAnswer{true, "R", 1, true, "1"}, {"R1", "R2", "R3"}, 2.0f}};
+  for (const auto& [answer, placed, height] : cases) {
+    SCOPED_TRACE(answer ? answer->NumberingStart + answer->Text : "cancelled");
     Doc().Elements.clear();
-    if (c.Answer) ui.TextAnswers.push_back(*c.Answer);
+    if (answer) ui.TextAnswers.push_back(*answer);
     editor.KeyPress('t');
     EXPECT_TRUE(ui.TextRequests.back().NewText);
     for (float x : {12.7f, 25.4f, 38.1f}) Click(x, 12.7f);
-    Texts placed;
-    for (const BoardElement& e : Live()) placed.push_back(e.Text);
-    EXPECT_EQ(placed, c.Placed);
-    if (c.Placed.empty()) {
+    Texts texts;
+    for (const BoardElement& e : Live()) texts.push_back(e.Text);
+    EXPECT_EQ(texts, placed);
+    if (placed.empty()) {
       ExpectSelectionTool();
-      continue;
+    } else {
+      EXPECT_EQ(std::make_tuple(Live()[1].Layer, Live()[1].Size), std::make_tuple(L::Solder, height)) << "current layer";
+      EXPECT_FLOAT_EQ(Live()[1].X1, 25.4f);
     }
-    const BoardElement& second = Doc().Elements[1];
-    EXPECT_EQ(std::make_tuple(second.Layer, second.Size), std::make_tuple(L::Solder, c.Height)) << "current layer";
-    EXPECT_FLOAT_EQ(second.X1, 25.4f);
   }
 
   Escape();
@@ -189,9 +181,7 @@ TEST_F(BoardEditorTools, FootprintCopiesAreNewGroupsThatArePickedAndTurnedWhole)
   EXPECT_EQ(Doc().Pending.size(), 4u) << "the footprint stays in hand for the next drop";
   EXPECT_TRUE(editor.IsModified());
   Escape();
-  Numbers groups;
-  for (const BoardElement& e : Doc().Elements) groups.push_back(e.Group);
-  EXPECT_EQ(groups, (Numbers{1, 1, 1, 1, 2, 2, 2, 2}));
+  EXPECT_EQ(board_tests::Column(Doc().Elements, &BoardElement::Group), (Numbers{1, 1, 1, 1, 2, 2, 2, 2}));
   EXPECT_EQ(std::make_pair(Doc().LastGroup, Doc().Elements[7].Text), std::make_pair(2, std::string("U1")));
   const std::vector<BoardElement> before = Doc().Elements;
   const BoardElement& pad = before.at(4);
@@ -204,9 +194,8 @@ TEST_F(BoardEditorTools, FootprintCopiesAreNewGroupsThatArePickedAndTurnedWhole)
   Click(21.59f, 15.24f);
   ASSERT_EQ(Doc().Pending.size(), 4u);
   editor.MnuRotation();
-  std::vector<std::int32_t> angles;
-  for (const PendingItem& item : Doc().Pending) angles.push_back(item.Angle);
-  EXPECT_EQ(angles, (std::vector<std::int32_t>{90, 0, 0, 90})) << "holes and tracks have no orientation";
+  EXPECT_EQ(board_tests::Column(Doc().Pending, &PendingItem::Angle), (Numbers{90, 0, 0, 90}))
+      << "holes and tracks have no orientation";
   const PendingItem& turned = Doc().Pending[2];
   EXPECT_FLOAT_EQ(turned.X1, turned.X2);
   EXPECT_NEAR(turned.Y1 - turned.Y2, line.X2 - line.X1, 1e-4f) << "right of the centre goes above it";

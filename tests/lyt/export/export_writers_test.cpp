@@ -23,8 +23,8 @@ using LineList = std::initializer_list<std::string>;
 constexpr std::int32_t kComponent = BoardLayer::Component, kSolder = BoardLayer::Solder,
                        kSilkscreen = BoardLayer::Silkscreen, kThrough = BoardLayer::Through;
 
-BoardElement E(std::int32_t kind, std::int32_t layer, float size, float x1, float y1,
-               float x2 = 0, float y2 = 0, std::string text = {}, std::int32_t angle = 0) {
+BoardElement E(std::int32_t kind, std::int32_t layer, float size, float x1, float y1, float x2 = 0, float y2 = 0,
+               std::string text = {}, std::int32_t angle = 0) {
   return {0, kind, layer, size, x1, y1, x2, y2, false, std::move(text), angle};
 }
 
@@ -48,8 +48,8 @@ Strings Lines(const std::string& text) {
 BoardElement H(float size, float x, float y) { return E(Hole, kThrough, size, x, y); }
 
 std::string File(LineList tools, LineList body) {
-  return CrLf({"M48", "METRIC,LZ"}) + CrLf(tools) +
-         CrLf({"M95", "M47, debut perçage", "G05", "M71"}) + CrLf(body) + CrLf({"M30"});
+  return CrLf({"M48", "METRIC,LZ"}) + CrLf(tools) + CrLf({"M95", "M47, debut perçage", "G05", "M71"}) + CrLf(body) +
+         CrLf({"M30"});
 }
 
 TEST(ExportFormat, NumbersKeepTheirFloatValueAndSign) {
@@ -60,25 +60,19 @@ TEST(ExportFormat, NumbersKeepTheirFloatValueAndSign) {
 
 // Tools are written "T1C0.800": a comma after the C reads as a decimal point.
 TEST(DrillFile, IsWrittenByteForByte) {
-  const struct {
-    const char* Name;
-    std::vector<BoardElement> Board;
-    std::optional<std::string> File;
-  } cases[] = {
+  const std::tuple<const char*, std::vector<BoardElement>, std::optional<std::string>> cases[] = {
       {"a tool per size, changed each time the size changes",
        {H(0.4f, 10, 20), H(0.5f, 12.54f, 20), H(0.4f, 15.08f, 20)},
-       File({"T1C0.800", "T2C1.000"},
-            {"T1", "X10.000Y175.580", "T2", "X12.540Y175.580", "T1", "X15.080Y175.580"})},
+       File({"T1C0.800", "T2C1.000"}, {"T1", "X10.000Y175.580", "T2", "X12.540Y175.580", "T1", "X15.080Y175.580"})},
       {"only live holes, on any layer",
-       {H(0.4f, 1, 1), H(0.4f, 2, 1), E(RoundPad, kThrough, 0.8f, 7, 1),
-        E(Deleted, kThrough, 0.9f, 8, 1), E(Hole, kComponent, 0.7f, 9, 1)},
-       File({"T1C0.800", "T2C1.400"},
-            {"T1", "X1.000Y194.580", "X2.000Y194.580", "T2", "X9.000Y194.580"})},
+       {H(0.4f, 1, 1), H(0.4f, 2, 1), E(RoundPad, kThrough, 0.8f, 7, 1), E(Deleted, kThrough, 0.9f, 8, 1),
+        E(Hole, kComponent, 0.7f, 9, 1)},
+       File({"T1C0.800", "T2C1.400"}, {"T1", "X1.000Y194.580", "X2.000Y194.580", "T2", "X9.000Y194.580"})},
       {"sizes apart beyond the third decimal are two tools",
        {H(0.4f, 0.5f, 195.08f), H(std::nextafter(0.4f, 1.0f), 1, 1)},
        File({"T1C0.800", "T2C0.800"}, {"T1", "X.500Y.500", "T2", "X1.000Y194.580"})},
       {"no file without holes", {E(RoundPad, kThrough, 0.8f, 7, 1)}, std::nullopt}};
-  for (const auto& c : cases) EXPECT_EQ(ExportDrill(c.Board), c.File) << c.Name;
+  for (const auto& [name, board, file] : cases) EXPECT_EQ(ExportDrill(board), file) << name;
 }
 
 std::string Layer(const std::vector<BoardElement>& board, std::int32_t layer) {
@@ -97,20 +91,21 @@ Strings Part(const std::string& file, bool body) {
   return body ? Strings(middle + 1, lines.end() - 1) : Strings(lines.begin() + 6, middle);
 }
 
+// Dead records and unused kinds (3 mm wide, a size nothing else has) never
+// reach a file.
 TEST(GerberLayer, TrackAndThroughPadGiveTheseFilesByteForByte) {
-  const std::vector<BoardElement> board = {E(Track, kComponent, 0.8f, 10, 20, 30, 20),
-                                           E(RoundPad, kThrough, 0.8f, 10, 20),
-                                           E(Hole, kThrough, 0.4f, 10, 20)};
-  const std::string header = CrLf({"G04 format : xxx.xxx unité : millimètre *", "%FSLAX33Y33*",
-                                   "MOMM*", "OFA0B0*", "SFA1B1*", "IPPOS*%"});
+  const std::vector<BoardElement> board = {
+      E(Track, kComponent, 0.8f, 10, 20, 30, 20), E(RoundPad, kThrough, 0.8f, 10, 20), E(Hole, kThrough, 0.4f, 10, 20),
+      E(Deleted, kComponent, 3.0f, 1, 1, 2, 2), E(2, kComponent, 3.0f, 1, 1, 2, 2), E(3, kThrough, 3.0f, 1, 1, 2, 2)};
+  const std::string header =
+      CrLf({"G04 format : xxx.xxx unité : millimètre *", "%FSLAX33Y33*", "MOMM*", "OFA0B0*", "SFA1B1*", "IPPOS*%"});
   const std::string pads = "G04 définition des ouvertures pour les pastilles rondes *";
   EXPECT_EQ(Layer(board, kComponent),
-            header + CrLf({"G04 définition des ouvertures pour les pistes *", "%ADD10C,0.8*%",
-                           pads, "%ADD11C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*",
-                           "G01X10000Y175580D02*", "X30000Y175580D01*", "G54D11*",
+            header + CrLf({"G04 définition des ouvertures pour les pistes *", "%ADD10C,0.8*%", pads, "%ADD11C,1.6X0.2*%",
+                           "G04 tracé du CI *", "G54D10*", "G01X10000Y175580D02*", "X30000Y175580D01*", "G54D11*",
                            "X10000Y175580D03*", "M02*"}));
-  EXPECT_EQ(Layer(board, kSolder), header + CrLf({pads, "%ADD10C,1.6X0.2*%", "G04 tracé du CI *",
-                                                  "G54D10*", "X10000Y175580D03*", "M02*"}));
+  EXPECT_EQ(Layer(board, kSolder),
+            header + CrLf({pads, "%ADD10C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*", "X10000Y175580D03*", "M02*"}));
   EXPECT_EQ(Layer(board, kSilkscreen), header + CrLf({"G04 tracé du CI *", "M02*"}))
       << "an empty layer still gets its file";
 }
@@ -125,84 +120,62 @@ TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
       E(Track, s, 0.25f, 1, 1, 2, 2),      E(Track, s, 0.4f, 3, 3, 4, 4)};
   const std::string of = "G04 définition des ouvertures pour ";
   EXPECT_EQ(Part(Layer(board, s), false),
-            (Strings{of + "les pistes *", "%ADD10C,0.4*%", "%ADD11C,0.25*%",
-                     of + "les pastilles rondes *", "%ADD12C,1.X0.2*%",
-                     of + "les pastilles carrées *", "%ADD13R,1.2X1.2X0.2*%",
+            (Strings{of + "les pistes *", "%ADD10C,0.4*%", "%ADD11C,0.25*%", of + "les pastilles rondes *",
+                     "%ADD12C,1.X0.2*%", of + "les pastilles carrées *", "%ADD13R,1.2X1.2X0.2*%",
                      of + "les pastilles ovales *", "%ADD14O,4.X2.X0.2*%", "%ADD15O,2.X4.X0.2*%",
-                     of + "les pastilles rectangulaires *", "%ADD16R,2.X1.X0.2*%",
-                     "%ADD17R,1.X2.X0.2*%", "G04 définition de l'ouverture pour les cercles *",
-                     "%ADD18C,0.150*%", of + "le texte *", "%ADD19C,0.333*%"}));
+                     of + "les pastilles rectangulaires *", "%ADD16R,2.X1.X0.2*%", "%ADD17R,1.X2.X0.2*%",
+                     "G04 définition de l'ouverture pour les cercles *", "%ADD18C,0.150*%", of + "le texte *",
+                     "%ADD19C,0.333*%"}));
 }
 
 TEST(GerberLayer, BodiesHoldTheseLines) {
-  const struct {
-    const char* Name;
-    std::vector<BoardElement> Board;
-    std::int32_t Layer;
-    Strings Body;
-    GerberProblems Problems = {};
-  } cases[] = {
+  // What a case shows, the board, the layer, the body and the problems told.
+  const std::tuple<const char*, std::vector<BoardElement>, std::int32_t, Strings, GerberProblems> cases[] = {
       {"aperture selected only when it changes",
        {E(Track, kSolder, 0.3f, 0, 1, 0, 5), E(Track, kSolder, 0.3f, 1, 1, 1, 5),
         E(Track, kSolder, 0.5f, 2, 1, 2, 5), E(Track, kSolder, 0.3f, 3, 1, 3, 5)}, kSolder,
        {"G54D10*", "G01X0Y194580D02*", "X0Y190580D01*", "G01X1000Y194580D02*", "X1000Y190580D01*",
         "G54D11*", "G01X2000Y194580D02*", "X2000Y190580D01*", "G54D10*", "G01X3000Y194580D02*",
-        "X3000Y190580D01*"}},
+        "X3000Y190580D01*"}, {}},
       {"long pads take their aperture by angle",
        {E(OvalPad, kThrough, 1, 10, 20), E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 90),
-        E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 270),
-        E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 180),
-        E(RectPad, kThrough, 0.5f, 12, 20, 0, 0, "", 90)},
-       kComponent,
+        E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 270), E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 180),
+        E(RectPad, kThrough, 0.5f, 12, 20, 0, 0, "", 90)}, kComponent,
        {"G54D10*", "X10000Y175580D03*", "G54D11*", "X10000Y175580D03*", "X10000Y175580D03*",
-        "G54D10*", "X10000Y175580D03*", "G54D13*", "X12000Y175580D03*"}},
+        "G54D10*", "X10000Y175580D03*", "G54D13*", "X12000Y175580D03*"}, {}},
       {"circle is one turn from its rightmost point",
        {E(Circle, kSilkscreen, 2.5f, 50, 100)}, kSilkscreen,
-       {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*", "G01*"}},
+       {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*", "G01*"}, {}},
       // "L" of height 1 at (10, 20): the stem, then the foot to the left as
       // seen from the solder side.
       {"solder text is mirrored", {E(Text, kSolder, 1.0f, 10, 20, 0, 0, "L")}, kSolder,
        {"G54D10*", "G01X10800Y175580D02*", "X10800Y174680D01*", "G01X10800Y174680D02*",
-        "X10000Y174680D01*"}},
+        "X10000Y174680D01*"}, {}},
       {"text at a bad angle writes nothing and is reported once",
        {E(Text, kComponent, 2.0f, 10, 20, 0, 0, "A B.", 45)}, kComponent, {"G54D10*"},
        {"Angle incorrect !"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Name);
+  for (const auto& [name, board, layer, body, told] : cases) {
+    SCOPED_TRACE(name);
     GerberProblems problems;
-    EXPECT_EQ(Part(ExportGerberLayer(c.Board, c.Layer, problems), true), c.Body);
-    ExportGerberLayer(c.Board, c.Layer, problems);  // a second file with the same list
-    EXPECT_EQ(problems, c.Problems);
+    EXPECT_EQ(Part(ExportGerberLayer(board, layer, problems), true), body);
+    ExportGerberLayer(board, layer, problems);  // a second file with the same list
+    EXPECT_EQ(problems, told);
   }
 }
 
-TEST(GerberLayer, EachFileTakesItsLayersAndNeverHolesOrDeadRecords) {
-  // Dead and unused kinds are 3 mm wide, a size nothing else has.
-  std::vector<BoardElement> board = {
-      E(Deleted, kComponent, 3.0f, 1, 1, 2, 2), E(2, kComponent, 3.0f, 1, 1, 2, 2),
-      E(3, kThrough, 3.0f, 1, 1, 2, 2), E(Circle, kSilkscreen, 2.5f, 80, 30)};
-  for (std::int32_t kind : {RoundPad, SquarePad, OvalPad, RectPad}) {
-    board.push_back(E(kind, kThrough, 0.79375f, 6.0f * kind, 60));
-    board.push_back(E(Hole, kThrough, 0.4f, 6.0f * kind, 60));
-  }
+// Each file takes its own layer's tracks and circles (and the pads and
+// holes of the whole files above).
+TEST(GerberLayer, EachFileTakesItsOwnLayer) {
   const char* const widths[] = {"0.8", "0.5", "0.25"};
-  for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
+  std::vector<BoardElement> board = {E(Circle, kSilkscreen, 2.5f, 80, 30)};
+  for (std::int32_t layer : {kComponent, kSolder, kSilkscreen})
     board.push_back(E(Track, layer, std::stof(widths[layer]), 5, 5.0f + layer, 60, 5));
-    board.push_back(E(Text, layer, 1.0f, 10, 70.0f + layer, 0, 0, "T1"));
-  }
-  constexpr auto npos = std::string::npos;
   for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
-    SCOPED_TRACE(layer);
-    const std::string file = Layer(board, layer);
-    EXPECT_EQ(file.find("C,0.8X0.2"), npos) << "a 0.4 hole as a pad";
-    EXPECT_EQ(file.find("C,3."), npos);
-    EXPECT_EQ(file.find("X1000Y194580"), npos);
-    EXPECT_NE(file.find(std::string("pistes *\r\n%ADD10C,") + widths[layer] + "*%\r\nG04"), npos);
-    EXPECT_NE(file.find("pour le texte"), npos);
-    EXPECT_EQ(file.find("G75*") != npos, layer == kSilkscreen) << "circles";
-    EXPECT_EQ(file.find("D03*") != npos, layer != kSilkscreen) << "pads";
-    for (const char* pads : {"rondes", "carrées", "ovales", "rectangulaires"})
-      EXPECT_EQ(file.find(pads) != npos, layer != kSilkscreen) << pads;
+    Strings apertures = {"G04 définition des ouvertures pour les pistes *",
+                         "%ADD10C," + std::string(widths[layer]) + "*%"};
+    if (layer == kSilkscreen)
+      apertures.insert(apertures.end(), {"G04 définition de l'ouverture pour les cercles *", "%ADD11C,0.150*%"});
+    EXPECT_EQ(Part(Layer(board, layer), false), apertures) << layer;
   }
 }
 
@@ -215,8 +188,8 @@ TEST(GerberText, SameSegmentsAndPenAsTheScreenFontAtEveryAngle) {
     for (bool mirror : {false, true}) {
       SCOPED_TRACE(std::to_string(angle) + (mirror ? " mirrored" : ""));
       testing_support::RecordingCanvas canvas;
-      common::StrokeFont(common::FontVariant::Lyt)
-          .DrawText(text, 120000, 80000, 1000, 0, angle, mirror, canvas, 1000.0);
+      const common::StrokeFont font(common::FontVariant::Lyt);
+      font.DrawText(text, 120000, 80000, 1000, 0, angle, mirror, canvas, 1000.0);
       std::string out;
       float x = 120, y = 80;
       GerberProblems problems;
@@ -233,6 +206,27 @@ TEST(GerberText, SameSegmentsAndPenAsTheScreenFontAtEveryAngle) {
       EXPECT_EQ(expected.size(), 2u * (271u + 20u + 27u)) << "every glyph, \"abc\" and \"254MM\"";
       EXPECT_EQ(Lines(out), expected);
     }
+}
+
+// A long text makes a large file: it reaches the sink in bounded pieces that
+// add up to the whole file, and a sink that fails stops the writing.
+TEST(GerberPieces, LargeFilesGoOutInBoundedPieces) {
+  const std::vector<BoardElement> board{E(Text, kComponent, 2.0f, 0, 0, 0, 0, std::string(20000, 'W'))};
+  GerberProblems problems;
+  std::string joined;
+  std::size_t largest = 0;
+  int pieces = 0;
+  EXPECT_TRUE(WriteGerberLayer(board, kComponent, problems, [&](std::string_view piece) {
+    joined += piece;
+    largest = std::max(largest, piece.size());
+    return ++pieces > 0;
+  }));
+  EXPECT_EQ(joined, Layer(board, kComponent));
+  EXPECT_GT(pieces, 10);
+  EXPECT_LT(largest, std::size_t{70000});
+  pieces = 0;
+  EXPECT_FALSE(WriteGerberLayer(board, kComponent, problems, [&](std::string_view) { return ++pieces <= 2; }));
+  EXPECT_EQ(pieces, 3);
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
+// The text forms of the files and of the window: numbers, CSV fields and
+// the Windows-1252 encoding.
+#include "common/core/csv_fields.h"
 #include "common/core/number_text.h"
 #include "common/core/rounding.h"
+#include "common/core/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +67,46 @@ TEST(FormatNumberTest, SevenSignificantDigitsWithTheUsersSeparator) {
   const std::tuple<double, char, const char*> cases[] = {
       {-2.54f, '.', "-2.54"}, {0.0, '.', "0"}, {1.0 / 3.0, ',', "0,3333333"}, {269.24f, '.', "269.24"}};
   for (const auto& [value, separator, text] : cases) EXPECT_EQ(common::FormatNumber(value, separator), text);
+}
+
+using Texts = std::vector<std::string>;
+
+// The fields' texts, with a star after each quoted one; nothing when refused.
+std::optional<Texts> Fields(std::string_view line, std::size_t maxFields = 100) {
+  std::vector<common::CsvField> fields;
+  if (!common::ParseCsvLine(line, fields, maxFields)) return std::nullopt;
+  Texts texts;
+  for (const common::CsvField& field : fields) texts.push_back(field.Text + (field.Quoted ? "*" : ""));
+  return texts;
+}
+
+// Line ends are seen through the board file's tests.
+TEST(CsvFieldsTest, SplitsFields) {
+  const std::pair<const char*, std::optional<Texts>> fields[] = {
+      {R"(0,10, 1.27 ,"a, b",""," x ",-3)", Texts{"0", "10", "1.27", "a, b*", "*", " x *", "-3"}},
+      {R"("say ""hi""",1)", Texts{"say \"hi\"*", "1"}}, {"", Texts{""}}, {"1,", Texts{"1", ""}},
+      {R"("unterminated,1)", std::nullopt}, {R"("a"b,1)", std::nullopt}};
+  for (const auto& [line, expected] : fields) EXPECT_EQ(Fields(line), expected) << line;
+  // A line with more fields than asked for is refused as soon as it says so.
+  EXPECT_EQ(Fields("1,2,3", 3), (Texts{"1", "2", "3"}));
+  EXPECT_EQ(Fields("1,2,3", 2), std::nullopt);
+  std::vector<common::CsvField> taken;
+  EXPECT_FALSE(common::ParseCsvLine(std::string(10'000'000, ','), taken, 10));
+  EXPECT_LE(taken.size(), 10u);
+}
+
+// UTF-8 in memory, Windows-1252 in files: what 1252 cannot hold, malformed
+// UTF-8 included, becomes a question mark; its unassigned bytes survive.
+TEST(TextEncodingTest, Windows1252BothWays) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Sérigraphie µ € œ ç ° « »", "S\xE9rigraphie \xB5 \x80 \x9C \xE7 \xB0 \xAB \xBB"},
+      {"Ω→x", "??x"}, {"😀", "?"}, {"a\x80" "b", "a?b"}, {"\xC3", "?"}, {"\xC0\xAF", "?"}};  // lone continuation, cut, overlong
+  for (const auto& [utf8, cp1252] : cases) {
+    EXPECT_EQ(common::Utf8ToCp1252(utf8), cp1252) << utf8;
+    EXPECT_TRUE(cp1252.find('?') != cp1252.npos || common::Cp1252ToUtf8(cp1252) == utf8) << utf8;
+  }
+  EXPECT_EQ(common::Utf8ToCp1252(common::Cp1252ToUtf8("\x81\x8D")), "\x81\x8D");
+  EXPECT_EQ(common::EncodeUtf8(common::DecodeUtf8("aé€😀")), "aé€😀");
 }
 
 }  // namespace
