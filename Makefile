@@ -6,6 +6,8 @@
 #   make install  builds and installs both programs with their libraries,
 #               icons and desktop entries under PREFIX (default /usr/local).
 #   make deps   installs what is missing only.
+#   make bench  builds the benchmark in build (RelWithDebInfo) and prints
+#               each case against its baseline and goal; not part of make test.
 #   make fuzz   installs clang if missing, builds the fuzz targets in
 #               build-fuzz and runs each for FUZZ_SECONDS (default 180) on a
 #               copy of its regression corpus.
@@ -15,7 +17,7 @@ CMAKE_FLAGS ?= -G Ninja
 FUZZ_SECONDS ?= 180
 PREFIX ?= /usr/local
 
-.PHONY: test run install deps build build-asan test-release test-asan fuzz clean
+.PHONY: test run install deps build build-asan test-release test-asan bench fuzz clean
 
 test: deps test-release test-asan
 
@@ -42,6 +44,11 @@ test-release: build
 test-asan: build-asan
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build -j $(JOBS) --target lytskt_bench
+	./build/bin/lytskt_bench
 
 fuzz:
 	./tools/install-deps.sh fuzz

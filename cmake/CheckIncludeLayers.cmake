@@ -14,7 +14,8 @@ set(layers
     "skt/print/core|skt/print/core skt/core common/core"
     "skt/editor|skt/editor skt/print/core skt/core common/core"
     "skt/print|skt/print skt/print/core skt/core common/ui common/core"
-    "skt/ui|skt/ui skt/print skt/editor skt/print/core skt/core common/ui common/core")
+    "skt/ui|skt/ui skt/print skt/editor skt/print/core skt/core common/ui common/core"
+    "bench|bench support lyt/ui lyt/print lyt/editor lyt/export lyt/print/core lyt/core common/ui common/core")
 set(offenders "")
 foreach(layer ${layers})
   string(REPLACE "|" ";" parts "${layer}")
