@@ -1,7 +1,8 @@
 // Times reading, writing and exporting boards, redrawing them and dragging a
 // selection, each against its baseline or goal, on boards of 1k, 10k and
 // 100k elements. `make bench` runs it; the exit code is 1 when a goal was
-// missed. An argument limits the boards to the first N sizes.
+// missed. A first argument limits the boards to the first N sizes, a second
+// one the cases to one family (files, redraw or move), for profiling.
 #include "bench/bench_result.h"
 #include "bench/board_maker.h"
 #include "bench/file_cases.h"
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const int boards = argc > 1 ? std::atoi(argv[1]) : 3;
+  const std::string only = argc > 2 ? argv[2] : "";
+  auto runs = [&only](const char* family) { return only.empty() || only == family; };
   constexpr int kRounds = 15;
   ScratchFolder folder;
   std::vector<bench::BenchResult> results;
@@ -50,9 +53,12 @@ int main(int argc, char** argv) {
   for (int b = 0; b < boards; ++b, count *= 10) {
     const lyt::Board board = bench::MakeBoard(count);
     std::printf("board of %zu elements\n", count);
-    for (auto& r : bench::RunFileCases(board, folder.Path(), kRounds)) results.push_back(r);
-    for (auto& r : bench::RunRedrawCases(board, kRounds)) results.push_back(r);
-    for (auto& r : bench::RunMoveCases(board, folder.Path(), kRounds)) results.push_back(r);
+    if (runs("files"))
+      for (auto& r : bench::RunFileCases(board, folder.Path(), kRounds)) results.push_back(r);
+    if (runs("redraw"))
+      for (auto& r : bench::RunRedrawCases(board, kRounds)) results.push_back(r);
+    if (runs("move"))
+      for (auto& r : bench::RunMoveCases(board, folder.Path(), kRounds)) results.push_back(r);
   }
   std::printf("\n");
   return bench::PrintResults(results) ? 0 : 1;

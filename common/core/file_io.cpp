@@ -174,7 +174,13 @@ LoadResult LoadFile(const std::string& path, std::string& bytes) {
   if (fs::is_directory(source, error)) return LoadResult::Failed;
   std::ifstream in(source, std::ios::binary);
   if (!in) return LoadResult::Failed;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // The whole file in one read, then whatever it grew by since its size
+  // was taken.
+  const std::uintmax_t size = fs::file_size(source, error);
+  bytes.resize(error ? 0 : static_cast<std::size_t>(size));
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (in) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) return LoadResult::Failed;
   return LoadResult::Ok;
 }

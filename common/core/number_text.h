@@ -20,9 +20,20 @@ bool ReadFileNumber(std::string_view field, double& value);
 // original files may hold them. False when out of the 32-bit range.
 bool ReadFileInteger(std::string_view field, std::int32_t& value);
 
+// The same numbers at the start of `text`, where a line's field begins:
+// the count of characters read, the blanks after the number included, or 0
+// (`value` left alone) when no number starts there. A field is read in
+// place this way.
+std::size_t ReadFileNumberAt(std::string_view text, float& value);
+std::size_t ReadFileNumberAt(std::string_view text, double& value);
+std::size_t ReadFileIntegerAt(std::string_view text, std::int32_t& value);
+
 // The shortest plain decimal text (full stop, no exponent) that reads back to
 // the same single-precision value: 0.79375, 1.27, 0.5, -2.
 std::string WriteFileNumber(float value);
+// The same text written at `at`, which has room for 48 characters (the
+// longest such text); returns where it ends.
+char* WriteFileNumber(char* at, float value);
 
 // A number as shown to the user: up to seven significant digits, no leading
 // blank, with the user's decimal separator.

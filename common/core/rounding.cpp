@@ -6,7 +6,7 @@
 
 namespace common {
 
-std::int32_t RoundHalfEven(double value) {
+std::int32_t RoundHalfEvenFar(double value) {
   if (std::isnan(value)) return 0;
   // Round half to even without depending on the floating-point environment.
   double floorValue = std::floor(value);

@@ -73,9 +73,17 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   return c;
 }
 
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
+// ASCII, most of what the files hold, is the same in both encodings.
 std::string Cp1252ToUtf8(std::string_view cp1252) {
+  if (IsAscii(cp1252)) return std::string(cp1252);
   std::string out;
   out.reserve(cp1252.size());
   for (char byte : cp1252) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(byte)));
@@ -83,6 +91,7 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
 }
 
 std::string Utf8ToCp1252(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
   std::string out;
   out.reserve(utf8.size());
   for (char32_t c : DecodeUtf8(utf8)) out += CodePointToByte(c);

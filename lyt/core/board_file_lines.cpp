@@ -1,25 +1,22 @@
 #include "lyt/core/board_file_lines.h"
 
-#include "common/core/csv_fields.h"
 #include "common/core/document_fields.h"
 
+#include <array>
+
+
 namespace lyt {
-namespace {
 
-constexpr std::size_t ElementFieldCount = 10;
-
-}  // namespace
-
-std::string MagicLine(std::string_view magic) {
-  return common::CsvLineWriter().String(magic).Line();
+void AppendMagicLine(std::string& out, std::string_view magic) {
+  common::CsvLineWriter(out).String(magic).End();
 }
 
-std::string GridLine(float gridStepX, float gridStepY) {
-  return common::CsvLineWriter().Number(gridStepX).Number(gridStepY).Line();
+void AppendGridLine(std::string& out, float gridStepX, float gridStepY) {
+  common::CsvLineWriter(out).Number(gridStepX).Number(gridStepY).End();
 }
 
-std::string ElementLine(const BoardElement& element) {
-  return common::CsvLineWriter()
+void AppendElementLine(std::string& out, const BoardElement& element) {
+  common::CsvLineWriter(out)
       .Integer(element.Group)
       .Integer(element.Kind)
       .Integer(element.Layer)
@@ -30,57 +27,40 @@ std::string ElementLine(const BoardElement& element) {
       .Number(element.Y2)
       .String(common::FileText(element.Text))
       .Integer(element.Angle)
-      .Line();
+      .End();
 }
 
 bool ReadMagicLine(std::string_view line, std::string& magic) {
-  std::vector<common::CsvField> fields;
-  if (!common::ParseCsvLine(line, fields, 1) || fields.size() != 1) return false;
-  magic = fields[0].Text;
+  std::array<common::CsvField, 1> fields;
+  if (!common::ParseCsvLine(line, fields)) return false;
+  magic = common::TextOf(fields[0]);
   return true;
 }
 
 bool ReadGridLine(std::string_view line, float& gridStepX, float& gridStepY) {
-  std::vector<common::CsvField> fields;
-  if (!common::ParseCsvLine(line, fields, 2) || fields.size() != 2) return false;
+  common::LineFields fields(line);
   float x = 0.0f;
   float y = 0.0f;
-  if (!common::ReadNumberField(fields[0], x) || !common::ReadNumberField(fields[1], y)) return false;
+  if (!fields.Number(x) || !fields.Number(y) || !fields.Ended()) return false;
   gridStepX = x;
   gridStepY = y;
   return true;
 }
 
 bool ReadElementLine(std::string_view line, BoardElement& element) {
-  std::vector<common::CsvField> fields;
-  if (!common::ParseCsvLine(line, fields, ElementFieldCount) ||
-      fields.size() != ElementFieldCount) return false;
+  common::LineFields fields(line);
   BoardElement read;
-  using common::ReadIntegerField;
-  using common::ReadNumberField;
-  bool ok = ReadIntegerField(fields[0], read.Group) && ReadIntegerField(fields[1], read.Kind) &&
-            ReadIntegerField(fields[2], read.Layer) && ReadNumberField(fields[3], read.Size) &&
-            ReadNumberField(fields[4], read.X1) && ReadNumberField(fields[5], read.Y1) &&
-            ReadNumberField(fields[6], read.X2) && ReadNumberField(fields[7], read.Y2) &&
-            ReadIntegerField(fields[9], read.Angle);
+  const bool ok = fields.Integer(read.Group) && fields.Integer(read.Kind) &&
+                  fields.Integer(read.Layer) && fields.Number(read.Size) && fields.Number(read.X1) &&
+                  fields.Number(read.Y1) && fields.Number(read.X2) && fields.Number(read.Y2) &&
+                  fields.Text(read.Text) && fields.Integer(read.Angle) && fields.Ended();
   if (!ok) return false;
-  read.Text = common::TextOfField(fields[8]);
   element = std::move(read);
   return true;
 }
 
 bool HasGridLine(std::string_view magic) {
   return magic == BoardMagic || magic == FootprintMagic;
-}
-
-bool ReadElementLines(const std::vector<std::string_view>& lines, std::size_t first,
-                      const std::function<void(const BoardElement&)>& take) {
-  for (std::size_t i = first; i < lines.size(); ++i) {
-    BoardElement element;
-    if (!ReadElementLine(lines[i], element)) return false;
-    take(element);
-  }
-  return true;
 }
 
 }  // namespace lyt

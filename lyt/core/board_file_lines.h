@@ -1,11 +1,10 @@
 #pragma once
 
+#include "common/core/csv_fields.h"
 #include "lyt/core/board_element.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace lyt {
 
@@ -15,9 +14,10 @@ namespace lyt {
 constexpr const char* BoardMagic = "LYT 3";
 constexpr const char* FootprintMagic = "EMP 3";
 
-std::string MagicLine(std::string_view magic);
-std::string GridLine(float gridStepX, float gridStepY);
-std::string ElementLine(const BoardElement& element);
+// Each appends its line, CR LF included, to the file's text.
+void AppendMagicLine(std::string& out, std::string_view magic);
+void AppendGridLine(std::string& out, float gridStepX, float gridStepY);
+void AppendElementLine(std::string& out, const BoardElement& element);
 
 // The single string field of the first line; false when there is none.
 bool ReadMagicLine(std::string_view line, std::string& magic);
@@ -29,9 +29,17 @@ bool ReadElementLine(std::string_view line, BoardElement& element);
 // The versions that carry a grid line; older ones go straight to elements.
 bool HasGridLine(std::string_view magic);
 
-// Reads lines[first...] as element lines, handing each to `take`; stops at
-// the first line that is not one and returns false.
-bool ReadElementLines(const std::vector<std::string_view>& lines, std::size_t first,
-                      const std::function<void(const BoardElement&)>& take);
+// Reads every line of `rest` as an element line, handing each element to
+// `take`; stops at the first line that is not one and returns false.
+template <class Take>
+bool ReadElementLines(std::string_view rest, Take take) {
+  std::string_view line;
+  while (common::TakeLine(rest, line)) {
+    BoardElement element;
+    if (!ReadElementLine(line, element)) return false;
+    take(std::move(element));
+  }
+  return true;
+}
 
 }  // namespace lyt

@@ -28,23 +28,35 @@ bool ReadGridSteps(std::string_view line, common::Viewport& viewport) {
   return true;
 }
 
+// One element a line: the table is made as large as that once. No line
+// shorter than the shortest element line is counted, so a file of empty
+// lines, refused at its first one, asks for no more memory than it holds.
+std::size_t ElementLinesIn(std::string_view text) {
+  constexpr std::size_t ShortestLine = 21;  // 0,0,0,0,0,0,0,0,"",0
+  const std::size_t most = text.size() / ShortestLine + 1;
+  std::size_t lines = 0;
+  for (std::string_view line; common::TakeLine(text, line);) ++lines;
+  return std::min(lines, most);
+}
+
 // The part of the reading that can fail on the file's contents; LastGroup
 // ends as the largest group read, whether or not every line was read.
 bool ReadContents(std::string_view contents, Board& board, common::Viewport& viewport,
                   bool& gridStepsRead) {
-  const std::vector<std::string_view> lines = common::SplitLines(contents);
+  std::string_view rest = contents;
+  std::string_view line;
   std::string magic;
-  if (lines.empty() || !ReadMagicLine(lines[0], magic) || !IsDocumentMagic(magic)) return false;
-  std::size_t first = 1;
+  if (!common::TakeLine(rest, line) || !ReadMagicLine(line, magic) || !IsDocumentMagic(magic))
+    return false;
   if (HasGridLine(magic)) {
-    if (lines.size() < 2 || !ReadGridSteps(lines[1], viewport)) return false;
+    if (!common::TakeLine(rest, line) || !ReadGridSteps(line, viewport)) return false;
     gridStepsRead = true;
-    first = 2;
   }
+  board.Elements.reserve(board.Elements.size() + ElementLinesIn(rest));
   board.LastGroup = 0;
-  return ReadElementLines(lines, first, [&board](const BoardElement& element) {
-    board.Elements.push_back(element);
+  return ReadElementLines(rest, [&board](BoardElement&& element) {
     board.LastGroup = std::max(board.LastGroup, element.Group);
+    board.Elements.push_back(std::move(element));
   });
 }
 

@@ -16,10 +16,13 @@ bool IsFootprintFileName(const std::string& fileName) {
 // Any name but a footprint's gets the board magic, so every file written can
 // be read back.
 std::string WriteDocument(const Board& board, float gridStepX, float gridStepY) {
-  std::string text = MagicLine(IsFootprintFileName(board.FileName) ? FootprintMagic : BoardMagic);
-  text += GridLine(gridStepX, gridStepY);
+  std::string text;
+  // About what a line takes, so the text is seldom moved as it grows.
+  text.reserve(64 * (board.Elements.size() + 2));
+  AppendMagicLine(text, IsFootprintFileName(board.FileName) ? FootprintMagic : BoardMagic);
+  AppendGridLine(text, gridStepX, gridStepY);
   for (const BoardElement& element : board.Elements)
-    if (element.Kind != ElementKind::Deleted) text += ElementLine(element);
+    if (element.Kind != ElementKind::Deleted) AppendElementLine(text, element);
   return text;
 }
 

@@ -1,4 +1,3 @@
-#include "common/core/csv_fields.h"
 #include "common/core/library_folder.h"
 #include "lyt/core/board_file.h"
 #include "lyt/core/board_file_lines.h"
@@ -13,21 +12,21 @@ const char* const NotFoundText = "Fichier d'empreinte Introuvable!";
 const char* const WrongTypeText = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
 
 bool ReadFootprintContents(std::string_view contents, Board& board) {
-  const std::vector<std::string_view> lines = common::SplitLines(contents);
+  std::string_view rest = contents;
+  std::string_view line;
   std::string magic;
-  if (lines.empty() || !ReadMagicLine(lines[0], magic) || magic.substr(0, 3) != "EMP") return false;
-  std::size_t first = 1;
+  if (!common::TakeLine(rest, line) || !ReadMagicLine(line, magic) || magic.substr(0, 3) != "EMP")
+    return false;
   if (HasGridLine(magic)) {
     // The footprint's own grid does not change the board's.
     float ignoredX = 0.0f;
     float ignoredY = 0.0f;
-    if (lines.size() < 2 || !ReadGridLine(lines[1], ignoredX, ignoredY)) return false;
-    first = 2;
+    if (!common::TakeLine(rest, line) || !ReadGridLine(line, ignoredX, ignoredY)) return false;
   }
-  return ReadElementLines(lines, first, [&board](const BoardElement& element) {
+  return ReadElementLines(rest, [&board](BoardElement&& element) {
     PendingItem item = ItemFromElement(element, 0, PendingMove::Whole);
     item.Group = board.LastGroup;  // the real number is given when the footprint is dropped
-    board.Pending.push_back(item);
+    board.Pending.push_back(std::move(item));
   });
 }
 

@@ -25,8 +25,19 @@ void Line(std::string& out, const std::string& text) {
 }
 
 // Board millimetres to a Gerber point: y measured up from the bottom edge.
-std::string Point(double x, double y) {
-  return "X" + GerberCoordinate(x) + "Y" + GerberCoordinate(static_cast<double>(BoardHeight) - y);
+char* WritePoint(char* at, double x, double y) {
+  *at++ = 'X';
+  at = WriteGerberCoordinate(at, x);
+  *at++ = 'Y';
+  return WriteGerberCoordinate(at, static_cast<double>(BoardHeight) - y);
+}
+
+// The lines of the body are made in place, each appended whole: `before`,
+// the point, then `after` and the line end. The longest line has room.
+void PointLine(std::string& out, const char* before, double x, double y, const char* after) {
+  char line[64];
+  char* end = WriteText(WritePoint(WriteText(line, before), x, y), after);
+  out.append(line, WriteText(end, "\r\n"));
 }
 
 bool IsOnLayer(std::int32_t elementLayer, std::int32_t fileLayer) {
@@ -210,8 +221,8 @@ class BodyWriter {
       case ElementKind::Track:
         if (!aperture) return;
         Select(aperture->Code);
-        Line(out_, "G01" + Point(e.X1, e.Y1) + "D02*");
-        Line(out_, Point(e.X2, e.Y2) + "D01*");
+        PointLine(out_, "G01", e.X1, e.Y1, "D02*");
+        PointLine(out_, "", e.X2, e.Y2, "D01*");
         break;
       case ElementKind::RoundPad:
       case ElementKind::SquarePad:
@@ -248,23 +259,26 @@ class BodyWriter {
   }
 
  private:
+  // The codes live in the aperture table as long as the writer.
   void Select(const std::string& code) {
-    if (code == current_) return;
-    current_ = code;
+    if (current_ && code == *current_) return;
+    current_ = &code;
     Line(out_, "G54" + code + "*");
   }
 
-  void Flash(const BoardElement& e) { Line(out_, Point(e.X1, e.Y1) + "D03*"); }
+  void Flash(const BoardElement& e) { PointLine(out_, "", e.X1, e.Y1, "D03*"); }
 
   // A full counter-clockwise turn from and back to the rightmost point.
   void WriteCircle(const BoardElement& e) {
     Select(apertures_.CircleCode);
     const float r = e.Size;
     const float right = e.X1 + r;
-    Line(out_, "G01" + Point(right, e.Y1) + "D02*");
+    PointLine(out_, "G01", right, e.Y1, "D02*");
     Line(out_, "G75*");
-    Line(out_, "G03" + Point(right, e.Y1) + "I" + GerberCoordinate(-static_cast<double>(r)) +
-                   "J0D01*");
+    char arc[64];
+    char* end = WriteText(WritePoint(WriteText(arc, "G03"), right, e.Y1), "I");
+    end = WriteGerberCoordinate(end, -static_cast<double>(r));
+    out_.append(arc, WriteText(end, "J0D01*\r\n"));
     Line(out_, "G01*");
   }
 
@@ -272,7 +286,7 @@ class BodyWriter {
   std::string& out_;
   const Apertures& apertures_;
   GerberProblems& problems_;
-  std::string current_;
+  const std::string* current_ = nullptr;
 };
 
 const std::vector<common::Glyph>& BoardGlyphs() {
@@ -358,13 +372,13 @@ void GerberGlyph(std::string& out, const common::Glyph& glyph, float& x, float& 
     return;
   }
   const MmPoint origin = CellOrigin(angle, x, y, size);
-  auto map = [&](int gx, int gy) {
+  auto line = [&](const char* before, int gx, int gy, const char* after) {
     const common::TenthsOffset offset = common::OffsetInCell(angle, mirror, gx, gy);
-    return Point(origin.X + Tenths(offset.X, size), origin.Y + Tenths(offset.Y, size));
+    PointLine(out, before, origin.X + Tenths(offset.X, size), origin.Y + Tenths(offset.Y, size), after);
   };
   for (const common::Stroke& stroke : glyph.Strokes) {
-    Line(out, "G01" + map(stroke.X1, stroke.Y1) + "D02*");
-    Line(out, map(stroke.X2, stroke.Y2) + "D01*");
+    line("G01", stroke.X1, stroke.Y1, "D02*");
+    line("", stroke.X2, stroke.Y2, "D01*");
   }
   const common::TenthsOffset after = common::PenAfterCell(angle);
   x = origin.X + Tenths(after.X, size);

@@ -72,12 +72,12 @@ bool ReadRecord(FieldStream& stream, SchematicElement& element) {
 
 }  // namespace
 
-std::string MagicLine(std::string_view magic) {
-  return common::CsvLineWriter().String(magic).Line();
+void AppendMagicLine(std::string& out, std::string_view magic) {
+  common::CsvLineWriter(out).String(magic).End();
 }
 
-std::string ElementLine(const SchematicElement& element) {
-  return common::CsvLineWriter()
+void AppendElementLine(std::string& out, const SchematicElement& element) {
+  common::CsvLineWriter(out)
       .Integer(element.Group)
       .Integer(element.Kind)
       .Number(element.Size)
@@ -87,19 +87,19 @@ std::string ElementLine(const SchematicElement& element) {
       .Number(element.Y2)
       .String(common::FileText(element.Text))
       .Integer(element.Angle)
-      .Line();
+      .End();
 }
 
 bool ReadRecords(std::string_view contents,
                  const std::function<bool(const std::string& magic)>& acceptMagic,
-                 const std::function<void(const SchematicElement&)>& take) {
+                 const std::function<void(SchematicElement&&)>& take) {
   FieldStream stream(contents);
   common::CsvField magic;
-  if (!stream.Next(magic) || !acceptMagic(magic.Text)) return false;
+  if (!stream.Next(magic) || !acceptMagic(common::TextOf(magic))) return false;
   while (!stream.AtEnd()) {
     SchematicElement element;
     if (!ReadRecord(stream, element)) return false;
-    take(element);
+    take(std::move(element));
   }
   return true;
 }

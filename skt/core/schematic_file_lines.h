@@ -13,8 +13,9 @@ namespace skt {
 
 constexpr std::size_t RecordFieldCount = 9;
 
-std::string MagicLine(std::string_view magic);
-std::string ElementLine(const SchematicElement& element);
+// Each appends its line, CR LF included, to the file's text.
+void AppendMagicLine(std::string& out, std::string_view magic);
+void AppendElementLine(std::string& out, const SchematicElement& element);
 
 // Reads file contents as one stream of fields, a line end separating them
 // like a comma: the first field is the magic, handed to `acceptMagic`, then
@@ -23,6 +24,6 @@ std::string ElementLine(const SchematicElement& element);
 // record); the records taken before it stay taken.
 bool ReadRecords(std::string_view contents,
                  const std::function<bool(const std::string& magic)>& acceptMagic,
-                 const std::function<void(const SchematicElement&)>& take);
+                 const std::function<void(SchematicElement&&)>& take);
 
 }  // namespace skt

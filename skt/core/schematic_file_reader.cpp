@@ -26,18 +26,18 @@ bool ReadDocumentContents(std::string_view contents, Schematic& schematic) {
     schematic.LastGroup = 0;
     return true;
   };
-  return ReadRecords(contents, acceptMagic, [&schematic](const SchematicElement& element) {
-    schematic.Elements.push_back(element);
+  return ReadRecords(contents, acceptMagic, [&schematic](SchematicElement&& element) {
     schematic.LastGroup = std::max(schematic.LastGroup, element.Group);
+    schematic.Elements.push_back(std::move(element));
   });
 }
 
 bool ReadComponentContents(std::string_view contents, Schematic& schematic) {
   auto acceptMagic = [](const std::string& magic) { return HasMagicLetters(magic, "CMP"); };
-  return ReadRecords(contents, acceptMagic, [&schematic](const SchematicElement& element) {
+  return ReadRecords(contents, acceptMagic, [&schematic](SchematicElement&& element) {
     PendingItem item = ItemFromElement(element, 0, PendingMove::Whole);
     item.Group = schematic.LastGroup;  // the real number is given when the component is dropped
-    schematic.Pending.push_back(item);
+    schematic.Pending.push_back(std::move(item));
   });
 }
 

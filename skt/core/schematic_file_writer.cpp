@@ -13,10 +13,12 @@ bool IsComponentFileName(const std::string& fileName) {
 // Any name but a component's gets the schematic magic, so every file written
 // can be read back.
 std::string WriteDocument(const Schematic& schematic) {
-  std::string text =
-      MagicLine(IsComponentFileName(schematic.FileName) ? ComponentMagic : SchematicMagic);
+  std::string text;
+  // About what a line takes, so the text is seldom moved as it grows.
+  text.reserve(64 * (schematic.Elements.size() + 1));
+  AppendMagicLine(text, IsComponentFileName(schematic.FileName) ? ComponentMagic : SchematicMagic);
   for (const SchematicElement& element : schematic.Elements)
-    if (element.Kind != ElementKind::Deleted) text += ElementLine(element);
+    if (element.Kind != ElementKind::Deleted) AppendElementLine(text, element);
   return text;
 }
 

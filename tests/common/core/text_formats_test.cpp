@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -18,7 +20,11 @@ namespace {
 TEST(RoundingTest, HalvesGoToEvenOutOfRangeClampsAndTheGridSendsHalvesUp) {
   const std::pair<double, int> cases[] = {{2.5, 2},          {3.5, 4},           {-0.5, 0},
                                           {-1.5, -2},        {-2.6, -3},         {std::nan(""), 0},
-                                          {1e12, INT32_MAX}, {-1e12, INT32_MIN}};
+                                          {1e12, INT32_MAX}, {-1e12, INT32_MIN},
+                                          // both sides of where the inline path ends
+                                          {2147483646.5, 2147483646}, {2147483646.6, INT32_MAX},
+                                          {2147483647.5, INT32_MAX},  {-2147483646.5, -2147483646},
+                                          {-2147483647.5, INT32_MIN}, {0.49999999999999994, 0}};
   for (const auto& [value, rounded] : cases) EXPECT_EQ(common::RoundHalfEven(value), rounded) << value;
   const std::tuple<float, float, float> grid[] = {{-0.5f, 1, 0}, {-2.5f, 1, -2}, {3, 1.27f, 2.54f}};
   for (const auto& [value, step, snapped] : grid)
@@ -63,6 +69,29 @@ TEST(FileNumberTest, WritesShortestPlainTextThatReadsBackExactly) {
   }
 }
 
+// Short decimals are written by whole-number arithmetic, everything else by
+// the general shortest-text search: both must give what the search alone
+// gives, on the values files hold and around the edges of the short path.
+TEST(FileNumberTest, ShortDecimalsWrittenAsTheGeneralSearchWritesThem) {
+  auto searched = [](float value) {
+    char text[128];
+    if (value == 0.0f || !std::isfinite(value)) return std::string("0");
+    return std::string(text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr);
+  };
+  // Families: a first value and a step, walked both ways from zero.
+  const std::pair<double, double> families[] = {
+      {0.0, 0.635}, {0.0, 0.79375}, {0.0, 0.001}, {0.0, 0.00001}, {16383.0, 0.0001}, {127.9, 0.000001},
+      {8191.99, 0.00001}, {1e6, 0.5}, {0.0, 1.0 / 3.0}, {3e38, 1e36}, {1e-44, 1e-45}, {1e-38, 1e-39}};
+  for (const auto& [first, step] : families)
+    for (int i = 0; i < 4000; ++i)
+      for (float value : {static_cast<float>(first + i * step), -static_cast<float>(first + i * step)})
+        ASSERT_EQ(common::WriteFileNumber(value), searched(value)) << first << " + " << i << " * " << step;
+  // Every float on both sides of the short path's limits.
+  for (float limit : {128.0f, 16384.0f})
+    for (float value = limit * 0.999f; value < limit * 1.002f; value = std::nextafter(value, limit * 2))
+      ASSERT_EQ(common::WriteFileNumber(value), searched(value)) << value;
+}
+
 TEST(FormatNumberTest, SevenSignificantDigitsWithTheUsersSeparator) {
   const std::tuple<double, char, const char*> cases[] = {
       {-2.54f, '.', "-2.54"}, {0.0, '.', "0"}, {1.0 / 3.0, ',', "0,3333333"}, {269.24f, '.', "269.24"}};
@@ -73,10 +102,12 @@ using Texts = std::vector<std::string>;
 
 // The fields' texts, with a star after each quoted one; nothing when refused.
 std::optional<Texts> Fields(std::string_view line, std::size_t maxFields = 100) {
-  std::vector<common::CsvField> fields;
-  if (!common::ParseCsvLine(line, fields, maxFields)) return std::nullopt;
+  std::vector<common::CsvField> fields(maxFields);
+  std::size_t count = 0;
+  if (!common::ParseCsvLine(line, fields.data(), maxFields, count)) return std::nullopt;
   Texts texts;
-  for (const common::CsvField& field : fields) texts.push_back(field.Text + (field.Quoted ? "*" : ""));
+  for (std::size_t i = 0; i < count; ++i)
+    texts.push_back(common::TextOf(fields[i]) + (fields[i].Quoted ? "*" : ""));
   return texts;
 }
 
@@ -90,9 +121,10 @@ TEST(CsvFieldsTest, SplitsFields) {
   // A line with more fields than asked for is refused as soon as it says so.
   EXPECT_EQ(Fields("1,2,3", 3), (Texts{"1", "2", "3"}));
   EXPECT_EQ(Fields("1,2,3", 2), std::nullopt);
-  std::vector<common::CsvField> taken;
-  EXPECT_FALSE(common::ParseCsvLine(std::string(10'000'000, ','), taken, 10));
-  EXPECT_LE(taken.size(), 10u);
+  std::array<common::CsvField, 10> taken;
+  std::size_t count = 0;
+  EXPECT_FALSE(common::ParseCsvLine(std::string(10'000'000, ','), taken.data(), taken.size(), count));
+  EXPECT_LE(count, 10u);
 }
 
 // UTF-8 in memory, Windows-1252 in files: what 1252 cannot hold, malformed
