@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -46,14 +47,23 @@ class StrokeFont {
   // once per run, not once per character.
   std::vector<std::string> TakeProblems() const;
 
+ // What a text's height gives all its strokes, worked out once per text.
+  struct TextScale;
+
  private:
+
   void MoveToStart(int x, int y, int angle, double unitsPerMm, Canvas& canvas) const;
-  void DrawCharacter(char32_t character, int height, int angle, bool mirror, Canvas& canvas) const;
+  void DrawCharacter(char32_t character, const TextScale& scale, int angle, bool mirror,
+                     Canvas& canvas) const;
+  void DrawGlyph(const Glyph& glyph, const TextScale& scale, int angle, bool mirror,
+                 Canvas& canvas) const;
+  void AdvanceSpace(const TextScale& scale, int angle, Canvas& canvas) const;
 
   void Report(const char* message) const;
 
   FontVariant variant_;
   std::vector<Glyph> glyphs_;
+  std::array<const Glyph*, 128> asciiGlyphs_{};  // the glyph of each ASCII character, or null
   mutable std::vector<std::string> problems_;
 };
 

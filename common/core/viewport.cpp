@@ -31,8 +31,6 @@ void Viewport::SetGridSteps(float stepX, float stepY) {
 
 double Viewport::ScaleForZoom() const { return Zoom / static_cast<double>(GridStepX); }
 
-std::int32_t Viewport::MmToPixels(float mm) const { return RoundHalfEven(mm * Scale); }
-
 float Viewport::PixelsToMm(std::int32_t pixels) const {
   return static_cast<float>(pixels / Scale);
 }

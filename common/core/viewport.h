@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/geometry.h"
+#include "common/core/rounding.h"
 
 #include <cstdint>
 
@@ -53,7 +54,8 @@ class Viewport {
   // layout of the main window.
   double ScaleForZoom() const;
 
-  std::int32_t MmToPixels(float mm) const;
+  // Inline: every figure of every redraw goes through it.
+  std::int32_t MmToPixels(float mm) const { return RoundHalfEven(mm * Scale); }
   float PixelsToMm(std::int32_t pixels) const;
   // A pointer coordinate as the window reports it, in mm (not snapped).
   float PointerToMm(float pointerPixels) const;

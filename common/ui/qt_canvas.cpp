@@ -14,6 +14,7 @@ QtCanvas::QtCanvas(QImage& image, QPoint origin, QColor background, QColor highl
       highlight_(FromQColor(highlight)) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.translate(-origin_);
+  open_ = painter_.isActive();
 }
 
 QtCanvas::QtCanvas(QPaintDevice& device, QColor background, QColor highlight)
@@ -23,28 +24,35 @@ QtCanvas::QtCanvas(QPaintDevice& device, QColor background, QColor highlight)
       origin_(0, 0),
       background_(background),
       highlight_(FromQColor(highlight)) {
-  if (painter_.isActive()) painter_.setRenderHint(QPainter::Antialiasing, false);
+  open_ = painter_.isActive();
+  if (open_) painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 QtCanvas::~QtCanvas() {
   if (painter_.isActive()) painter_.end();
 }
 
-bool QtCanvas::Finish() { return painter_.isActive() && painter_.end(); }
+bool QtCanvas::Finish() {
+  open_ = false;
+  return painter_.isActive() && painter_.end();
+}
 
 // An image canvas may be shown between two drawing calls (a message box
 // opened while drawing runs the event loop): its painter is closed for that
 // and opened again, with the same settings, at the next drawing call.
 void QtCanvas::Suspend() {
-  if (image_ && painter_.isActive()) painter_.end();
+  if (!image_) return;
+  if (painter_.isActive()) painter_.end();
+  open_ = false;
 }
 
 QPainter& QtCanvas::Painter() {
-  if (!painter_.isActive() && image_) {
-    painter_.begin(image_);
+  if (!open_ && image_) {
+    open_ = painter_.begin(image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.translate(-origin_);
     ApplyCompositionMode();
+    state_ = PainterState{};
   }
   return painter_;
 }
@@ -67,6 +75,42 @@ QColor QtCanvas::EffectiveColour(Colour colour) const {
   if (mode_ == DrawMode::PaintBlack) return Qt::black;
   if (mode_ == DrawMode::PaintWhite) return Qt::white;
   return ToQColor(colour);
+}
+
+// Making a pen and handing it to the painter costs more than most lines:
+// done only when something it depends on changed.
+void QtCanvas::UsePen(Colour colour, Qt::PenJoinStyle join) {
+  QPainter& painter = Painter();
+  const PenKey key{colour, width_, style_, mode_, join};
+  if (state_.PenKnown && !state_.NoPen && key == state_.Pen) return;
+  QPen pen = PenFor(colour);
+  pen.setJoinStyle(join);
+  painter.setPen(pen);
+  state_.PenKnown = true;
+  state_.NoPen = false;
+  state_.Pen = key;
+}
+
+void QtCanvas::UseNoBrush() {
+  QPainter& painter = Painter();
+  if (state_.BrushKnown && state_.NoBrush) return;
+  painter.setBrush(Qt::NoBrush);
+  state_.BrushKnown = state_.NoBrush = true;
+}
+
+// A solid shape: no outline, the brush in `colour`.
+void QtCanvas::UseFill(const QColor& colour) {
+  QPainter& painter = Painter();
+  if (!state_.PenKnown || !state_.NoPen) {
+    painter.setPen(Qt::NoPen);
+    state_.PenKnown = state_.NoPen = true;
+  }
+  if (!state_.BrushKnown || state_.NoBrush || state_.BrushRgb != colour.rgb()) {
+    painter.setBrush(colour);
+    state_.BrushKnown = true;
+    state_.NoBrush = false;
+    state_.BrushRgb = colour.rgb();
+  }
 }
 
 QPen QtCanvas::PenFor(Colour colour) const {
@@ -109,11 +153,11 @@ void QtCanvas::SetPixel(int x, int y, Colour colour) {
 }
 
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
-  Painter().setPen(PenFor(colour));
+  UsePen(colour, Qt::RoundJoin);
   if (x1 == x2 && y1 == y2)
-    Painter().drawPoint(x1, y1);
+    painter_.drawPoint(x1, y1);
   else
-    Painter().drawLine(x1, y1, x2, y2);
+    painter_.drawLine(x1, y1, x2, y2);
 }
 
 // A filled figure whose outline has the fill colour is painted as one shape:
@@ -125,17 +169,16 @@ void QtCanvas::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
     Painter().fillRect(box, EffectiveColour(colour));
     return;
   }
-  QPen pen = PenFor(colour);
-  pen.setJoinStyle(Qt::MiterJoin);
-  Painter().setPen(pen);
-  Painter().setBrush(Qt::NoBrush);
-  Painter().drawRect(box.adjusted(0, 0, -1, -1));
+  UsePen(colour, Qt::MiterJoin);
+  UseNoBrush();
+  painter_.drawRect(box.adjusted(0, 0, -1, -1));
   if (filled && box.width() > 2 && box.height() > 2)
     Painter().fillRect(box.adjusted(1, 1, -1, -1), EffectiveColour(fillColour_));
 }
 
 // A solid ellipse as one span per row: exact, symmetric about the centre
-// pixel, and no pixel painted twice.
+// pixel, and no pixel painted twice. Rows of the same span make one
+// rectangle, and all of them are filled in one call.
 void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour) {
   if (rx < 0.0 || ry < 0.0) return;
   if (!image_) {
@@ -154,15 +197,23 @@ void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& c
   const double firstRow = std::max(-rows, static_cast<double>(origin_.y()) - cy);
   const double lastRow = std::min(rows, static_cast<double>(origin_.y()) + image_->height() - 1 - cy);
   const double imageRight = static_cast<double>(origin_.x()) + image_->width();
+  spans_.clear();
   for (double dy = firstRow; dy <= lastRow; ++dy) {
     double t = ry > 0.0 ? dy / ry : 0.0;
     double half = std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9);
     double left = std::max(cx - half, static_cast<double>(origin_.x()) - 1);
     double right = std::min(cx + half, imageRight);
     if (right < left) continue;
-    Painter().fillRect(static_cast<int>(left), static_cast<int>(cy + dy),
-                      static_cast<int>(right - left) + 1, 1, colour);
+    const QRect row(static_cast<int>(left), static_cast<int>(cy + dy), static_cast<int>(right - left) + 1, 1);
+    QRect* last = spans_.isEmpty() ? nullptr : &spans_.last();
+    if (last && last->left() == row.left() && last->right() == row.right() && last->bottom() + 1 == row.top())
+      last->setBottom(row.bottom());
+    else
+      spans_.append(row);
   }
+  if (spans_.isEmpty()) return;
+  UseFill(colour);
+  painter_.drawRects(spans_.constData(), static_cast<int>(spans_.size()));
 }
 
 void QtCanvas::DrawCircle(int cx, int cy, int radius, Colour colour, double aspect) {
@@ -178,13 +229,16 @@ void QtCanvas::DrawCircle(int cx, int cy, int radius, Colour colour, double aspe
     return;
   }
   if (filled) FillEllipse(cx, cy, rx - 1.0, ry - 1.0, EffectiveColour(fillColour_));
-  Painter().setPen(PenFor(colour));
-  Painter().setBrush(Qt::NoBrush);
-  Painter().drawEllipse(QPointF(cx, cy), rx, ry);
+  UsePen(colour, Qt::RoundJoin);
+  UseNoBrush();
+  painter_.drawEllipse(QPointF(cx, cy), rx, ry);
 }
 
 void QtCanvas::SetDrawMode(DrawMode mode) {
+  const bool changed = mode != mode_;
   mode_ = mode;
+  // Opening the painter sets the mode; an open one needs it only when it changed.
+  if (open_ && !changed) return;
   Painter();
   ApplyCompositionMode();
 }

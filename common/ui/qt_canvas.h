@@ -7,6 +7,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPoint>
+#include <QRect>
+#include <QVector>
 
 namespace common {
 
@@ -52,10 +54,29 @@ class QtCanvas : public Canvas {
   void Suspend();
 
  private:
+  // What the painter's pen was made from: while it stays the same, the pen
+  // is not made again.
+  struct PenKey {
+    common::Colour Ink = 0;
+    int Width = 0;
+    LineStyle Style = LineStyle::Solid;
+    DrawMode Mode = DrawMode::CopyPen;
+    Qt::PenJoinStyle Join = Qt::RoundJoin;
+    bool operator==(const PenKey& other) const {
+      return Ink == other.Ink && Width == other.Width && Style == other.Style &&
+             Mode == other.Mode && Join == other.Join;
+    }
+  };
+
   QColor EffectiveColour(Colour colour) const;
   QPainter& Painter();
   void ApplyCompositionMode();
   QPen PenFor(Colour colour) const;
+  // Each sets the painter's pen and brush for one kind of figure, unless
+  // the painter has them already.
+  void UsePen(Colour colour, Qt::PenJoinStyle join);
+  void UseNoBrush();
+  void UseFill(const QColor& colour);
   void FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour);
 
   QPaintDevice& device_;
@@ -69,6 +90,18 @@ class QtCanvas : public Canvas {
   LineStyle style_ = LineStyle::Solid;
   FillStyle fill_ = FillStyle::Transparent;
   Colour fillColour_ = 0;
+  // What the painter holds; all unknown when it has just been opened.
+  struct PainterState {
+    bool PenKnown = false;
+    bool NoPen = false;  // else the pen Pen describes
+    PenKey Pen;
+    bool BrushKnown = false;
+    bool NoBrush = false;  // else a solid brush of BrushRgb
+    QRgb BrushRgb = 0;
+  };
+  PainterState state_;
+  bool open_ = false;     // the painter is painting
+  QVector<QRect> spans_;  // the rows of a solid ellipse, kept for the next one
 };
 
 }  // namespace common

@@ -21,14 +21,16 @@ struct PixelShape {
   std::int32_t Kind, X1, Y1, X2, Y2, Size, Angle;
 };
 
-// Elements and pending items share these fields.
+// Elements and pending items share these fields. Only tracks and text
+// boxes have a second point: the other kinds leave it unconverted.
 template <class Record>
 PixelShape ToPixels(const Record& record, const Viewport& viewport) {
+  const bool twoPoints = record.Kind == ElementKind::Track || record.Kind == ElementKind::Text;
   return {record.Kind,
           viewport.MmToPixels(record.X1),
           viewport.MmToPixels(record.Y1),
-          viewport.MmToPixels(record.X2),
-          viewport.MmToPixels(record.Y2),
+          twoPoints ? viewport.MmToPixels(record.X2) : 0,
+          twoPoints ? viewport.MmToPixels(record.Y2) : 0,
           viewport.MmToPixels(record.Size),
           record.Angle};
 }
