@@ -15,6 +15,7 @@ QtCanvas::QtCanvas(QImage& image, QPoint origin, QColor background, QColor highl
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.translate(-origin_);
   open_ = painter_.isActive();
+  imageArea_ = QRect(origin_, image.size());
 }
 
 QtCanvas::QtCanvas(QPaintDevice& device, QColor background, QColor highlight)
@@ -152,7 +153,18 @@ void QtCanvas::SetPixel(int x, int y, Colour colour) {
   image_->setPixel(ix, iy, source);
 }
 
+// Zoomed in, most of the drawing lies outside the image: what cannot touch
+// it is left out before the painter is asked. Other devices get everything.
+bool QtCanvas::MissesImage(std::int64_t left, std::int64_t top, std::int64_t right,
+                           std::int64_t bottom) const {
+  if (!image_) return false;
+  const std::int64_t reach = width_ / 2 + 2;  // the pen's half width and its caps
+  return right + reach < imageArea_.left() || left - reach > imageArea_.right() ||
+         bottom + reach < imageArea_.top() || top - reach > imageArea_.bottom();
+}
+
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
+  if (MissesImage(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) return;
   UsePen(colour, Qt::RoundJoin);
   if (x1 == x2 && y1 == y2)
     painter_.drawPoint(x1, y1);
@@ -163,6 +175,7 @@ void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
 // A filled figure whose outline has the fill colour is painted as one shape:
 // under the inverting pen, overlapping fill and outline would cancel out.
 void QtCanvas::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
+  if (MissesImage(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) return;
   QRect box(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
   bool filled = fill_ == FillStyle::Solid;
   if (filled && fillColour_ == colour) {
@@ -174,6 +187,13 @@ void QtCanvas::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
   painter_.drawRect(box.adjusted(0, 0, -1, -1));
   if (filled && box.width() > 2 && box.height() > 2)
     Painter().fillRect(box.adjusted(1, 1, -1, -1), EffectiveColour(fillColour_));
+}
+
+// Half the width of the row `dy` rows from the centre of an ellipse, the
+// same above and below it.
+double QtCanvas::HalfWidth(double rx, double ry, double dy) {
+  const double t = ry > 0.0 ? dy / ry : 0.0;
+  return std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9);
 }
 
 // A solid ellipse as one span per row: exact, symmetric about the centre
@@ -197,10 +217,17 @@ void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& c
   const double firstRow = std::max(-rows, static_cast<double>(origin_.y()) - cy);
   const double lastRow = std::min(rows, static_cast<double>(origin_.y()) + image_->height() - 1 - cy);
   const double imageRight = static_cast<double>(origin_.x()) + image_->width();
+  // Pads come by the dozen in one size: their rows are worked out once.
+  const bool cached = rows <= kCachedRows;
+  if (cached && (rx != halvesRx_ || ry != halvesRy_)) {
+    halves_.clear();
+    for (double dy = 0; dy <= rows; ++dy) halves_.push_back(HalfWidth(rx, ry, dy));
+    halvesRx_ = rx;
+    halvesRy_ = ry;
+  }
   spans_.clear();
   for (double dy = firstRow; dy <= lastRow; ++dy) {
-    double t = ry > 0.0 ? dy / ry : 0.0;
-    double half = std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9);
+    const double half = cached ? halves_[static_cast<std::size_t>(std::abs(dy))] : HalfWidth(rx, ry, dy);
     double left = std::max(cx - half, static_cast<double>(origin_.x()) - 1);
     double right = std::min(cx + half, imageRight);
     if (right < left) continue;
@@ -211,12 +238,23 @@ void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& c
     else
       spans_.append(row);
   }
-  if (spans_.isEmpty()) return;
+  // A few rectangles (a small shape) cost less filled one by one than
+  // switching the painter's pen and brush to them and back.
+  constexpr int kFewSpans = 4;
+  const bool painterFills =
+      state_.PenKnown && state_.NoPen && state_.BrushKnown && !state_.NoBrush && state_.BrushRgb == colour.rgb();
+  if (spans_.size() <= kFewSpans && !painterFills) {
+    for (const QRect& span : spans_) Painter().fillRect(span, colour);
+    return;
+  }
   UseFill(colour);
   painter_.drawRects(spans_.constData(), static_cast<int>(spans_.size()));
 }
 
 void QtCanvas::DrawCircle(int cx, int cy, int radius, Colour colour, double aspect) {
+  // The radius is the longer half-axis.
+  const std::int64_t reach = std::abs(static_cast<std::int64_t>(radius));
+  if (MissesImage(cx - reach, cy - reach, cx + reach, cy + reach)) return;
   double rx = radius;
   double ry = radius;
   if (aspect > 1.0)

@@ -10,6 +10,9 @@
 #include <QRect>
 #include <QVector>
 
+#include <cstdint>
+#include <vector>
+
 namespace common {
 
 // A Canvas on a QImage that backs part of a larger drawing surface: the
@@ -78,6 +81,8 @@ class QtCanvas : public Canvas {
   void UseNoBrush();
   void UseFill(const QColor& colour);
   void FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour);
+  static double HalfWidth(double rx, double ry, double dy);
+  bool MissesImage(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const;
 
   QPaintDevice& device_;
   QImage* image_;  // null on other devices
@@ -101,7 +106,13 @@ class QtCanvas : public Canvas {
   };
   PainterState state_;
   bool open_ = false;     // the painter is painting
+  QRect imageArea_;       // the drawing pixels the image holds
   QVector<QRect> spans_;  // the rows of a solid ellipse, kept for the next one
+  // The half widths of the rows of the last ellipse filled, from its centre.
+  static constexpr double kCachedRows = 1024;
+  std::vector<double> halves_;
+  double halvesRx_ = -1.0;
+  double halvesRy_ = -1.0;
 };
 
 }  // namespace common
