@@ -3,8 +3,10 @@
 
     tools/make-footprints.py
         (re)writes library/empreintes/<Nom>.Emp after checking every
-        footprint; files whose contents are already right are left untouched,
-        so a second run changes nothing.
+        footprint, and the example board examples/clignotant.Lyt, built from
+        those footprints and checked against the nets of its schematic
+        examples/clignotant.Skt; files whose contents are already right are
+        left untouched, so a second run changes nothing.
 
     tools/make-footprints.py --list
         prints the library as a Markdown table (name, package, pitch, pads
@@ -38,6 +40,8 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 LIBRARY = ROOT / "library" / "empreintes"
+EXAMPLE_BOARD = ROOT / "examples" / "clignotant.Lyt"
+EXAMPLE_SCHEMATIC = ROOT / "examples" / "clignotant.Skt"
 
 # ---------------------------------------------------------------------------
 # Elements, the program's size lists and the file format
@@ -99,6 +103,7 @@ def element_line(e):
 
 
 def file_text(magic, elements):
+    """A footprint ("EMP 3") or board ("LYT 3") file, on the 1.27 mm grid."""
     lines = [f'"{magic}"', f"{number(GRID)},{number(GRID)}"]
     lines += [element_line(e) for e in elements]
     return "".join(line + "\r\n" for line in lines).encode("cp1252")
@@ -614,6 +619,7 @@ def footprints():
             radial_electrolytic(5, 10, ROUND_19_08), radial_electrolytic(7.5, 16, ROUND_22_10)]
     out += [box_capacitor("ceramique", 2.54, 5.0, 2.5, ROUND_19_08),
             box_capacitor("ceramique", 5.08, 5.5, 2.5, ROUND_19_08),
+            box_capacitor("film", 2.54, 4.6, 2.5, ROUND_19_08),
             box_capacitor("film", 5.08, 7.2, 2.5, ROUND_19_08),
             box_capacitor("film", 7.62, 10.0, 4.0, ROUND_19_08),
             box_capacitor("film", 10.16, 13.0, 5.0, ROUND_19_08),
@@ -666,6 +672,300 @@ def check(f):
     first = f.elements()[0]
     if (first.kind, first.x1, first.y1) != (SQUARE, *ORIGIN):
         problems.append(f"{where}: pin 1 is not a square pad at the origin")
+    return problems
+
+
+# ---------------------------------------------------------------------------
+# Copper geometry: every piece of copper is a core (a segment, or a
+# rectangle given by two corners) grown by a radius.
+
+
+@dataclass(frozen=True)
+class Copper:
+    kind: str  # "segment" or "rect"
+    x1: float
+    y1: float
+    x2: float
+    y2: float
+    radius: float
+    layers: tuple  # the copper layers it is on
+    name: str  # "U1.3" for a pad, "" otherwise
+    what: str  # for the messages
+
+
+def point_segment(px, py, x1, y1, x2, y2):
+    dx, dy = x2 - x1, y2 - y1
+    length2 = dx * dx + dy * dy
+    t = 0 if length2 == 0 else max(0, min(1, ((px - x1) * dx + (py - y1) * dy) / length2))
+    return math.hypot(px - x1 - t * dx, py - y1 - t * dy)
+
+
+def segments_cross(a, b):
+    def side(p, q, r):
+        return (q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0])
+    d1, d2 = side(b[0], b[1], a[0]), side(b[0], b[1], a[1])
+    d3, d4 = side(a[0], a[1], b[0]), side(a[0], a[1], b[1])
+    return d1 * d2 < 0 and d3 * d4 < 0
+
+
+def segment_segment(a, b):
+    if segments_cross(a, b):
+        return 0
+    return min(point_segment(*a[0], *b[0], *b[1]), point_segment(*a[1], *b[0], *b[1]),
+               point_segment(*b[0], *a[0], *a[1]), point_segment(*b[1], *a[0], *a[1]))
+
+
+def rect_edges(c):
+    corners = [(c.x1, c.y1), (c.x2, c.y1), (c.x2, c.y2), (c.x1, c.y2)]
+    return list(zip(corners, corners[1:] + corners[:1]))
+
+
+def inside_rect(p, c):
+    return min(c.x1, c.x2) <= p[0] <= max(c.x1, c.x2) and min(c.y1, c.y2) <= p[1] <= max(c.y1, c.y2)
+
+
+def copper_gap(a, b):
+    """Bare board between two pieces of copper; negative when they overlap."""
+    if a.kind == "rect" and b.kind == "segment":
+        a, b = b, a
+    if a.kind == "segment" and b.kind == "segment":
+        core = segment_segment(((a.x1, a.y1), (a.x2, a.y2)), ((b.x1, b.y1), (b.x2, b.y2)))
+    elif a.kind == "segment":
+        seg = ((a.x1, a.y1), (a.x2, a.y2))
+        core = 0 if inside_rect(seg[0], b) or inside_rect(seg[1], b) else \
+            min(segment_segment(seg, edge) for edge in rect_edges(b))
+    else:
+        dx = max(0, max(a.x1, a.x2, b.x1, b.x2) - min(a.x1, a.x2, b.x1, b.x2)
+                 - abs(a.x2 - a.x1) - abs(b.x2 - b.x1))
+        dy = max(0, max(a.y1, a.y2, b.y1, b.y2) - min(a.y1, a.y2, b.y1, b.y2)
+                 - abs(a.y2 - a.y1) - abs(b.y2 - b.y1))
+        core = math.hypot(dx, dy)
+    return core - a.radius - b.radius
+
+
+def copper_of(e, name=""):
+    """The copper of a board element, None for silkscreen and holes."""
+    both = (COMPONENT, SOLDER)
+    s = e.size
+    if e.kind == TRACK and e.layer in both:
+        return Copper("segment", e.x1, e.y1, e.x2, e.y2, s / 2, (e.layer,), "", f"track {e.x1},{e.y1}")
+    if e.kind == TEXT and e.layer in both:
+        return Copper("rect", e.x1, e.y1, e.x2, e.y2, 0, (e.layer,), "", f"text {e.text!r}")
+    what = f"pad {name or (e.x1, e.y1)}"
+    if e.kind == ROUND:
+        return Copper("segment", e.x1, e.y1, e.x1, e.y1, s, both, name, what)
+    if e.kind == SQUARE:
+        return Copper("rect", e.x1 - s, e.y1 - s, e.x1 + s, e.y1 + s, 0, both, name, what)
+    if e.kind == OVAL:
+        dx, dy = (s, 0) if e.angle in (0, 180) else (0, s)
+        return Copper("segment", e.x1 - dx, e.y1 - dy, e.x1 + dx, e.y1 + dy, s, both, name, what)
+    if e.kind == RECT:
+        hx, hy = (2 * s, s) if e.angle in (0, 180) else (s, 2 * s)
+        return Copper("rect", e.x1 - hx, e.y1 - hy, e.x1 + hx, e.y1 + hy, 0, both, name, what)
+    return None
+
+
+# ---------------------------------------------------------------------------
+# The example board: the NE555 blinker of examples/clignotant.Skt
+
+
+def turned(elements, presses):
+    """The footprint turned as the rotation key turns it, `presses` times a
+    quarter turn, (dx, dy) -> (dy, -dx) about its pin 1."""
+    x0, y0 = elements[0].x1, elements[0].y1
+    for _ in range(presses):
+        out = []
+        for e in elements:
+            x1, y1 = x0 + (e.y1 - y0), y0 - (e.x1 - x0)
+            x2, y2 = (x0 + (e.y2 - y0), y0 - (e.x2 - x0)) if e.kind in (TRACK, TEXT) else (e.x2, e.y2)
+            angle = (e.angle + 90) % 360 if e.kind in (OVAL, RECT, TEXT) else e.angle
+            out.append(Element(e.kind, e.layer, e.size, x1, y1, x2, y2, e.text, angle, e.group))
+        elements = out
+    return elements
+
+
+def placed(footprint, group, at, presses):
+    """A footprint dropped on the board: turned, pin 1 brought to `at`, its
+    elements stamped with the group number."""
+    elements = turned(footprint.elements(), presses)
+    dx, dy = at[0] - elements[0].x1, at[1] - elements[0].y1
+    return [Element(e.kind, e.layer, e.size, round(e.x1 + dx, 3), round(e.y1 + dy, 3),
+                    round(e.x2 + dx, 3) if e.kind in (TRACK, TEXT) else e.x2,
+                    round(e.y2 + dy, 3) if e.kind in (TRACK, TEXT) else e.y2,
+                    e.text, e.angle, group) for e in elements]
+
+
+def board_text(layer, x, y, text, height):
+    """A text as the text tool makes it: its box as long as the text."""
+    return Element(TEXT, layer, height, x, y, round(x + 1.1 * height * len(text), 3), y + height, text)
+
+
+# Everything is placed from pin 1 of U1, on the 1.27 mm grid.
+BLINKER_ORIGIN = (127.0, 101.6)
+# (reference, value, footprint, pin 1, quarter turns, where the reference text goes)
+BLINKER_PARTS = [
+    ("U1", "NE555", "DIL-8", (0, 0), 0, (-1.27, 4.445)),
+    ("R1", "1K", "Resistance-10.16", (5.08, 7.62), 0, (6.35, 9.525)),
+    ("R2", "10k", "Resistance-10.16", (2.54, -12.7), 2, (-6.35, -16.51)),
+    ("R3", "68k", "Resistance-10.16", (12.7, -17.78), 2, (3.81, -21.59)),
+    ("C1", "10uF", "Condensateur-radial-2.5", (20.32, -17.78), 3, (15.24, -24.13)),
+    ("C2", "10nF", "Condensateur-ceramique-5.08", (12.7, -11.43), 2, (8.89, -9.525)),
+    ("D1", "LED", "LED-5mm", (17.78, 7.62), 0, (16.51, 2.54)),
+    ("J1", "ALIM 5V", "Bornier-2-5.08", (-15.24, -2.54), 3, (-21.59, 6.985)),
+]
+SIGNAL, SUPPLY = 0.9525, 1.27  # track widths from the list
+# (layer, width, points): the copper between the pads
+BLINKER_TRACKS = [
+    # +5V: VCC up to the rail, the rail to R2 and the terminal; RESET joined to
+    # VCC by a link on the component side, round the chip
+    (SOLDER, SUPPLY, [(0, -7.62), (0, -20.32)]),
+    (SOLDER, SUPPLY, [(0, -20.32), (-7.62, -20.32)]),
+    (SOLDER, SUPPLY, [(-7.62, -20.32), (-15.24, -20.32), (-15.24, -2.54)]),
+    (SOLDER, SUPPLY, [(-7.62, -12.7), (-7.62, -20.32)]),
+    (COMPONENT, SIGNAL, [(0, -7.62), (-2.54, -7.62), (-2.54, 3.81), (7.62, 3.81), (7.62, 0)]),
+    # discharge: pin 7 to R2 and R3
+    (SOLDER, SIGNAL, [(2.54, -7.62), (2.54, -12.7)]),
+    (SOLDER, SIGNAL, [(2.54, -12.7), (2.54, -17.78)]),
+    # threshold: trigger to threshold between the rows, then R3 and C1
+    (SOLDER, SIGNAL, [(2.54, 0), (2.54, -3.81), (5.08, -3.81), (5.08, -7.62)]),
+    (SOLDER, SIGNAL, [(5.08, -7.62), (5.08, -15.24), (12.7, -15.24), (12.7, -17.78)]),
+    (SOLDER, SIGNAL, [(12.7, -17.78), (20.32, -17.78)]),
+    # control voltage to C2
+    (SOLDER, SIGNAL, [(7.62, -7.62), (7.62, -11.43)]),
+    # output, R1, LED
+    (SOLDER, SIGNAL, [(5.08, 0), (5.08, 7.62)]),
+    (SOLDER, SIGNAL, [(15.24, 7.62), (17.78, 7.62)]),
+    # ground: C1 and C2 down the right side to the LED, round the bottom to
+    # GND and the terminal
+    (SOLDER, SUPPLY, [(20.32, -15.28), (20.32, -11.43)]),
+    (SOLDER, SUPPLY, [(12.7, -11.43), (20.32, -11.43)]),
+    (SOLDER, SUPPLY, [(20.32, -11.43), (20.32, 7.62)]),
+    (SOLDER, SUPPLY, [(20.32, 7.62), (20.32, 12.7), (0, 12.7)]),
+    (SOLDER, SUPPLY, [(0, 0), (0, 12.7)]),
+    (SOLDER, SUPPLY, [(0, 12.7), (-15.24, 12.7), (-15.24, 2.54)]),
+]
+BLINKER_OUTLINE = (-24.13, -27.94, 34.29, 19.05)  # left, top, right, bottom
+BLINKER_HOLES = [(-20.32, -24.13), (30.48, -24.13), (-20.32, 15.24), (30.48, 15.24)]
+BLINKER_MARKS = [(-13.335, -5.08, "+"), (-13.335, 3.81, "-")]  # polarity of the terminal
+BLINKER_TITLE = (-10.16, 15.24, "CLIGNOTANT")  # on the solder side, read from below
+
+
+def blinker_board(library):
+    by_name = {f.name: f for f in library}
+    ox, oy = BLINKER_ORIGIN
+
+    def at(x, y):
+        return round(ox + x, 3), round(oy + y, 3)
+
+    elements = []
+    for group, (ref, value, name, pin1, presses, label) in enumerate(BLINKER_PARTS, start=1):
+        elements += placed(by_name[name], group, at(*pin1), presses)
+    for layer, width, points in BLINKER_TRACKS:
+        for a, b in zip(points, points[1:]):
+            elements.append(Element(TRACK, layer, width, *at(*a), *at(*b)))
+    for ref, value, name, pin1, presses, label in BLINKER_PARTS:
+        elements.append(board_text(SILKSCREEN, *at(*label), f"{ref} {value}", 1.5))
+    for x, y, mark in BLINKER_MARKS:
+        elements.append(board_text(SILKSCREEN, *at(x, y), mark, 1.5))
+    elements.append(board_text(SOLDER, *at(*BLINKER_TITLE[:2]), BLINKER_TITLE[2], 2))
+    left, top, right, bottom = BLINKER_OUTLINE
+    corners = [at(left, top), at(right, top), at(right, bottom), at(left, bottom)]
+    for a, b in zip(corners, corners[1:] + corners[:1]):
+        elements.append(Element(TRACK, SILKSCREEN, SILK_WIDTH, *a, *b))
+    for x, y in BLINKER_HOLES:
+        elements.append(Element(HOLE, THROUGH, 1.6, *at(x, y)))  # 3.2 mm, for M3 screws
+        elements.append(Element(CIRCLE, SILKSCREEN, 3.175, *at(x, y)))
+    return elements
+
+
+def schematic_nets(path):
+    """The nets of a schematic file as sets of "U1.8": the free wires and
+    those of the supply symbols join their ends, each component's pin
+    records give its pins by package number, its first text its reference."""
+    raw = path.read_bytes().decode("cp1252").split("\r\n")[1:]
+    record = re.compile(r'^(-?\d+),(\d+),([-\d.]+),([-\d.]+),([-\d.]+),([-\d.]+),([-\d.]+),"([^"]*)",(\d+)$')
+    groups = {}
+    for line in filter(None, raw):
+        g, k, _, x1, y1, x2, y2, text, _ = record.match(line).groups()
+        groups.setdefault(int(g), []).append((int(k), float(x1), float(y1), float(x2), float(y2), text))
+    parent = {}
+
+    def find(p):
+        parent.setdefault(p, p)
+        while parent[p] != p:
+            parent[p] = parent[parent[p]]
+            p = parent[p]
+        return p
+
+    pins = {}
+    for g, items in groups.items():
+        if g == 0 or not any(k == 7 for k, *_ in items):
+            for k, x1, y1, x2, y2, _ in items:
+                if k == 1:
+                    parent[find((x1, y1))] = find((x2, y2))
+            continue
+        ref = next(text for k, *_, text in items if k == TEXT)
+        for k, x1, y1, _, _, text in items:
+            if k == 6:
+                pins[f"{ref}.{text}"] = (x1, y1)
+    nets = {}
+    for name, p in pins.items():
+        nets.setdefault(find(p), set()).add(name)
+    return sorted(nets.values(), key=sorted)
+
+
+def check_board(elements, nets):
+    """Pads named by reference and pin; copper that touches is one piece;
+    each net is exactly one piece, and pieces keep COPPER_CLEARANCE apart."""
+    problems = []
+    refs = {group: ref for group, (ref, *_) in enumerate(BLINKER_PARTS, start=1)}
+    pieces, pad_number = [], {}
+    for e in elements:
+        name = ""
+        if e.kind in PAD_KINDS:
+            pad_number[e.group] = pad_number.get(e.group, 0) + 1
+            name = f"{refs[e.group]}.{pad_number[e.group]}"
+        c = copper_of(e, name)
+        if c:
+            pieces.append(c)
+    parent = list(range(len(pieces)))
+
+    def find(i):
+        while parent[i] != i:
+            parent[i] = parent[parent[i]]
+            i = parent[i]
+        return i
+
+    near = []
+    for i, a in enumerate(pieces):
+        for j in range(i + 1, len(pieces)):
+            b = pieces[j]
+            if set(a.layers) & set(b.layers):
+                gap = copper_gap(a, b)
+                if gap <= 1e-6:
+                    parent[find(i)] = find(j)
+                elif gap < COPPER_CLEARANCE - 1e-6:
+                    near.append((i, j, gap))
+    for i, j, gap in near:
+        if find(i) != find(j):
+            problems.append(f"board: {pieces[i].what} and {pieces[j].what} {gap:.2f} mm apart")
+    joined = {}
+    for i, c in enumerate(pieces):
+        joined.setdefault(find(i), []).append(c)
+    for piece in joined.values():
+        names = {c.name for c in piece if c.name}
+        texts = [c.what for c in piece if c.what.startswith("text")]
+        if texts and len(piece) > 1:
+            problems.append(f"board: {texts[0]} touches copper")
+        owner = [n for n in nets if names & n]
+        if len(owner) > 1:
+            problems.append(f"board: one piece of copper joins {[sorted(n) for n in owner]}")
+        elif owner and names != owner[0]:
+            problems.append(f"board: net {sorted(owner[0])} joined as {sorted(names)}")
+    named = {c.name for c in pieces if c.name}
+    for net in nets:
+        if not net <= named:
+            problems.append(f"board: no pads for {sorted(net - named)}")
     return problems
 
 
@@ -791,6 +1091,11 @@ def build():
             path = LIBRARY / f"{f.name}.Emp"
             if write_if_changed(path, file_text("EMP 3", f.elements())):
                 written.append(path)
+    board = blinker_board(library)
+    board_problems = check_board(board, schematic_nets(EXAMPLE_SCHEMATIC))
+    if not problems and not board_problems and write_if_changed(EXAMPLE_BOARD, file_text("LYT 3", board)):
+        written.append(EXAMPLE_BOARD)
+    problems += board_problems
     made = {f.name.lower() for f in library}
     for stray in sorted(LIBRARY.glob("*")):
         if stray.suffix.lower() == ".emp" and stray.stem.lower() not in made:

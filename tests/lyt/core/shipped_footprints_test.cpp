@@ -5,6 +5,8 @@
 #include "lyt/core/footprint_library.h"
 #include "lyt/core/size_presets.h"
 
+#include "support/test_files.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -221,6 +223,38 @@ TEST(ShippedFootprints, TrailingNumberOfTheNameIsThePitch) {
     ++checked;
   }
   EXPECT_GE(checked, 40);
+}
+
+// The example board is made of the shipped footprints, each dropped as its
+// own group by its square pin 1, and is written as the program writes it.
+TEST(ShippedFootprints, ExampleBoardOfPlacedFootprints) {
+  Board board;
+  common::Viewport viewport(common::LytViewport);
+  board.FileName = LYTSKT_SOURCE_DIR "/examples/clignotant.Lyt";
+  ASSERT_TRUE(ReadDocument(board, viewport).Complete());
+  std::map<std::int32_t, Items> groups;
+  for (const BoardElement& element : board.Elements) {
+    if (element.Group == 0) continue;
+    PendingItem item;
+    item.Kind = element.Kind;
+    item.Size = element.Size;
+    groups[element.Group].push_back(item);
+  }
+  EXPECT_EQ(groups.size(), 8u);
+  for (const auto& [group, items] : groups) {
+    // The same pads and holes, in the same order, as one of the library's.
+    const auto same = [&items = items](const auto& entry) {
+      const Items& footprint = entry.second;
+      return std::equal(items.begin(), items.end(), footprint.begin(), footprint.end(),
+                        [](const PendingItem& a, const PendingItem& b) {
+                          return a.Kind == b.Kind && a.Size == b.Size;
+                        });
+    };
+    EXPECT_TRUE(std::any_of(Library().begin(), Library().end(), same)) << "group " << group;
+    EXPECT_EQ(items.front().Kind, ElementKind::SquarePad) << "group " << group;
+  }
+  EXPECT_EQ(WriteDocument(board, viewport.GridStepX, viewport.GridStepY),
+            testing_support::ReadBytes(board.FileName));
 }
 
 }  // namespace
