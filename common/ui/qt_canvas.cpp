@@ -30,6 +30,11 @@ QtCanvas::~QtCanvas() {
   if (painter_.isActive()) painter_.end();
 }
 
+PixelSize QtCanvas::PageSize() const {
+  if (image_) return {};
+  return {device_.width(), device_.height()};
+}
+
 bool QtCanvas::Finish() { return painter_.isActive() && painter_.end(); }
 
 // An image canvas may be shown between two drawing calls (a message box
