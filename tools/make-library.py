@@ -16,6 +16,13 @@ Files are Windows-1252 text with CR LF line ends: the magic line ("CMP 1" or
 "SKT 1") then one line per element, Group,Kind,Size,X1,Y1,X2,Y2,"Text",Angle,
 in millimetres from the sheet's top-left corner, y downwards.
 
+Every component also carries records the editor keeps without drawing
+them, from which a netlist is read: one of kind 6 per pin, both its points on
+the pin's connection point (the free end of its lead) and its Text the pin's
+number on the package (the pad of the footprint it is soldered to), and one
+of kind 7 whose Text is "Empreinte=" and the name of the component's lyt
+footprint in library/empreintes.
+
 Standard library only.
 """
 
@@ -29,12 +36,14 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 LIBRARY = ROOT / "library" / "composants"
+FOOTPRINT_LIBRARY = ROOT / "library" / "empreintes"
 EXAMPLE = ROOT / "examples" / "clignotant.Skt"
 
 # ---------------------------------------------------------------------------
 # Elements and the file format
 
 WIRE, BUS, BUS_ENTRY, DOTTED, JUNCTION, CIRCLE, TEXT = 1, 2, 3, 4, 5, 9, 10
+PIN_RECORD, FOOTPRINT_RECORD = 6, 7  # never drawn: the netlist's records
 CENTRED_KINDS = (JUNCTION, CIRCLE)
 
 TEXT_SIZES = (1.5, 2, 3, 4, 5, 6, 7, 8, 9, 10)
@@ -777,6 +786,96 @@ FAMILIES = {
 }
 
 
+# The lyt footprint of every component.
+FOOTPRINTS = {
+    "Resistance": "Resistance-10.16",
+    "Resistance-variable": "Ajustable-PT10-H",
+    "Potentiometre": "Potentiometre-16mm-5",
+    "Photoresistance": "Photoresistance-5mm-3.4",
+    "Condensateur": "Condensateur-ceramique-5.08",
+    "Condensateur-polarise": "Condensateur-radial-2.5",
+    "Inductance": "Resistance-12.7",
+    "Quartz": "Quartz-HC49-4.88",
+    "Fusible": "Porte-fusible-5x20-22.5",
+    "Diode": "Diode-DO35-10.16",
+    "Diode-Schottky": "Diode-DO41-12.7",
+    "Zener": "Diode-DO35-10.16",
+    "LED": "LED-5mm",
+    "Pont-redresseur": "Pont-redresseur-rond-5.08",
+    "NPN": "TO-92",
+    "PNP": "TO-92",
+    "MOSFET-N": "TO-92",
+    "MOSFET-P": "TO-92",
+    "NE555": "DIL-8",
+    "Ampli-op": "DIL-8",
+    "Regulateur-7805": "TO-220-debout",
+    "Porte-ET": "DIL-14",
+    "Porte-OU": "DIL-14",
+    "Porte-NON-ET": "DIL-14",
+    "Porte-NON-OU": "DIL-14",
+    "Porte-OU-exclusif": "DIL-14",
+    "Inverseur": "DIL-14",
+    "DIL-8": "DIL-8",
+    "DIL-14": "DIL-14",
+    "DIL-16": "DIL-16",
+    **{f"Bornier-{n}": f"Bornier-{n}-5.08" for n in (2, 3, 4)},
+    **{f"Barrette-{n}": f"Barrette-1x{n}-2.54" for n in (2, 3, 4, 5, 6)},
+    "Pile": "Coupleur-pile-9V",
+    "Interrupteur": "Inverseur-glissiere-2.54",
+    "Commutateur": "Inverseur-glissiere-2.54",
+    "Bouton-poussoir": "Bouton-6x6",
+    "Relais": "Relais-SRD",
+    "Transformateur": "Transformateur-fils-7.62",
+    "Haut-parleur": "Fils-2-5.08",
+    "Lampe": "Fils-2-5.08",
+    "Moteur": "Fils-2-5.08",
+    "Buzzer": "Buzzer-12mm-7.62",
+}
+
+# Symbol pin -> pin of the package, where they differ: transistors in the
+# order of their TO-92 pads, slide switches with their common pin in the
+# middle.
+PACKAGE_PINS = {
+    "NPN": {1: 2, 2: 1, 3: 3},  # BC547: C B E; the upper lead is the collector
+    "PNP": {1: 2, 2: 3, 3: 1},  # BC557: C B E; the upper lead is the emitter
+    "MOSFET-N": {1: 2, 2: 3, 3: 1},  # 2N7000: S G D
+    "MOSFET-P": {1: 2, 2: 1, 3: 3},  # BS250: D G S
+    "Interrupteur": {1: 2, 2: 1},
+    "Commutateur": {1: 2, 2: 1, 3: 3},
+}
+
+
+def labels_first(symbol):
+    """The reference then the value become the first texts, right after the
+    pins, so that they are the first two texts of every placed copy."""
+    labels = sorted((e for e in symbol.elements if e.kind == TEXT and e.text in (symbol.ref, symbol.value)),
+                    key=lambda e: e.text != symbol.ref)
+    body = [e for e in symbol.elements[symbol.pin_lines:] if not any(e is label for label in labels)]
+    symbol.elements = symbol.elements[:symbol.pin_lines] + labels + body
+    return symbol
+
+
+def add_netlist_records(name, symbol):
+    """After the drawing and its texts: one record per pin at its connection
+    point, numbered as on the package, then the footprint's record."""
+    numbers = PACKAGE_PINS.get(name, {})
+    for n in sorted(symbol.pins):
+        point = symbol.pins[n]
+        symbol.add(Element(PIN_RECORD, *point, *point, text=str(numbers.get(n, n))))
+    first = symbol.pins[1]
+    return symbol.add(Element(FOOTPRINT_RECORD, *first, *first, text=f"Empreinte={FOOTPRINTS[name]}"))
+
+
+def footprint_pad_count(name):
+    """Pads of a footprint of library/empreintes (any letter case); None
+    when there is no such file."""
+    for path in FOOTPRINT_LIBRARY.glob("*"):
+        if path.suffix.lower() == ".emp" and path.stem.lower() == name.lower():
+            lines = path.read_bytes().decode("cp1252").split("\r\n")[2:]
+            return sum(1 for line in lines if line and line.split(",")[1] in ("4", "5", "6", "7"))
+    return None
+
+
 def handle_at(symbol, point):
     """The symbol's elements and pins moved so that pin 1's outer end is at `point`."""
     hx, hy = symbol.pins[1]
@@ -836,6 +935,26 @@ def check_symbol(where, symbol):
         if texts.count(label) != 1:
             problems.append(f"{where}: {label!r} appears {texts.count(label)} times")
     return problems + check_texts(symbol.elements, where)
+
+
+def check_netlist_records(where, symbol):
+    """One record per pin on its connection point, package numbers each
+    naming a pad of the footprint once, one footprint record."""
+    problems = []
+    pins = [e for e in symbol.elements if e.kind == PIN_RECORD]
+    footprints = [e.text for e in symbol.elements if e.kind == FOOTPRINT_RECORD]
+    if sorted((e.x1, e.y1) for e in pins) != sorted(symbol.pins.values()):
+        problems.append(f"{where}: pin records are not on the pins")
+    numbers = [int(e.text) for e in pins]
+    if len(footprints) != 1 or not footprints[0].startswith("Empreinte="):
+        return problems + [f"{where}: footprint records {footprints}"]
+    footprint = footprints[0][len("Empreinte="):]
+    pads = footprint_pad_count(footprint)
+    if pads is None:
+        problems.append(f"{where}: no footprint {footprint} in library/empreintes")
+    elif len(set(numbers)) != len(numbers) or not all(1 <= n <= pads for n in numbers):
+        problems.append(f"{where}: pins {numbers} on the {pads} pads of {footprint}")
+    return problems
 
 
 def point_key(p):
@@ -1173,7 +1292,9 @@ def build():
             symbol = make()
             symbols[name] = symbol
             where = f"{family}/{name}"
+            add_netlist_records(name, labels_first(symbol))
             problems += check_symbol(where, symbol)
+            problems += check_netlist_records(where, symbol)
             elements, _ = handle_at(symbol, LIBRARY_HANDLE)
             path = LIBRARY / family / f"{name}.Cmp"
             if not problems and write_if_changed(path, file_text("CMP 1", elements)):

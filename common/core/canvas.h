@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/colour.h"
+#include "common/core/geometry.h"
 
 namespace common {
 
@@ -38,6 +39,10 @@ class Canvas {
 
   // The system colour of highlighted text (grid points, centre mark).
   virtual Colour HighlightColour() const = 0;
+
+  // The size of a printer's printable area, in its pixels; 0 by 0 on
+  // surfaces that have no page.
+  virtual PixelSize PageSize() const { return {}; }
 
   // Foreground colour and current point: plain state, kept here so every
   // surface behaves alike. The stroke font draws from the current point.

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,9 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   void KeyDown(Key key, bool shift, bool ctrl, bool alt) override;
   void KeyUp(Key key, bool shift, bool ctrl, bool alt) override;
   void KeyPress(char character) override;
+  // Scrolls up and down, with Shift left and right; with Ctrl zooms about
+  // the pointer, one zoom step per notch.
+  void MouseWheel(int delta, bool shift, bool ctrl) override;
   void Resized() override;
   void Scrolled(bool horizontal, int value) override;
   void ScrollFocusChanged(bool focused) override;
@@ -90,6 +94,8 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   void MnuRafraichi() override;
   void MnuZoomIn() override;
   void MnuZoomOut() override;
+  // The largest zoom showing every live element, centred on them.
+  void MnuZoomTout() override;
 
   // Edition (also the pop-up menu of a selection)
   void MnuAnnuler() override;
@@ -114,6 +120,11 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   bool Write() override;
   void Reset() override;
   void Read() override;
+
+  // An output asked on the command line, with no window: reads `path` as
+  // the document. True when the whole file was read; otherwise the user has
+  // been told why.
+  bool LoadForOutput(const std::string& path);
 
   std::int32_t CurrentToolId() const { return tool_; }
   bool BoxSelecting() const { return boxSelecting_; }
@@ -148,6 +159,8 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   virtual Item NewItem(std::int32_t tool) = 0;
   // Picks the elements of the box PickPoint–PickCorner into Pending.
   virtual void SelectInBox(bool shift) = 0;
+  // The box of every live element as drawn, in mm; nothing when none is.
+  virtual std::optional<MmBox> DrawingExtent() const = 0;
   // The edit commands that depend on what is in hand.
   virtual void UpdateEditMenus() = 0;
   // A typed character that is neither a zoom key nor a tool's key.
@@ -199,6 +212,13 @@ class DrawingEditor : public ShellDocument, public EditorInput {
 
  private:
   void Zoom(ZoomDirection direction);
+  // The pointer while it is over the visible drawing, else the middle of
+  // the view: what a zoom keeps in place.
+  PixelPoint ZoomCentre() const;
+  void ScrollView(bool horizontal, std::int64_t pixels);
+  // Zoom Tout without the redraw; a board without elements shows the sheet.
+  void FrameDrawing();
+  bool ShowsWholeDrawing() const;
   void DrawBand();
   void StretchBand(MouseButtons buttons, bool shift, float x, float y);
   void ClickWithSelectionTool(float x, float y, bool shift);
@@ -213,6 +233,10 @@ class DrawingEditor : public ShellDocument, public EditorInput {
   bool IsPlacingTool() const;
 
   std::vector<ToolRow> tools_;
+  // The view is framed by Zoom Tout and not moved since: a new window size
+  // (a window manager maximising the window after start-up) frames it again.
+  bool viewFramed_ = false;
+  int wheelZoom_ = 0;  // wheel turned with Ctrl, short of a notch
 };
 
 }  // namespace common

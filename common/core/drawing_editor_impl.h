@@ -4,6 +4,7 @@
 
 #include "common/core/about_text.h"
 #include "common/core/control_names.h"
+#include "common/core/dialog_folder.h"
 #include "common/core/selection_band.h"
 #include "common/core/status_texts.h"
 #include "common/core/text_entry.h"
@@ -58,7 +59,14 @@ void DrawingEditor<D>::InitDocument() {
 
 template <class D>
 FileDialogSettings DrawingEditor<D>::DialogSettings() const {
-  return {settings_.FileFilter, programFolder_, std::string()};
+  return {settings_.FileFilter, DialogFolder(document_.FileName, ui_.Folders()), std::string()};
+}
+
+template <class D>
+bool DrawingEditor<D>::LoadForOutput(const std::string& path) {
+  InitDocument();
+  document_.FileName = path;
+  return ReadFile();
 }
 
 // Moves, turns and edits of a held selection live in Pending until the next
@@ -91,6 +99,8 @@ void DrawingEditor<D>::Read() {
     ShowName(document_.FileName, ui_);
   }
   LayOut();  // the file may bring other grid steps, hence another scale
+  // A drawing away from the middle of the sheet would open on an empty view.
+  if (!ShowsWholeDrawing()) FrameDrawing();
   Redraw();
 }
 
@@ -141,32 +151,88 @@ template <class D>
 void DrawingEditor<D>::MnuZoomOut() { Zoom(ZoomDirection::Out); }
 
 template <class D>
+void DrawingEditor<D>::MnuZoomTout() {
+  FrameDrawing();
+  Redraw();
+}
+
+template <class D>
+PixelPoint DrawingEditor<D>::ZoomCentre() const {
+  const PixelPoint pointer = ui_.CursorInDrawingArea();
+  if (ui_.PointerOverDrawingArea() && IsShown(layout_, pointer)) return pointer;
+  return VisibleMiddle(layout_);
+}
+
+template <class D>
 void DrawingEditor<D>::Zoom(ZoomDirection direction) {
   std::optional<WindowLayout> zoomed =
-      ZoomAtCursor(direction, ui_.CursorInDrawingArea(), ui_.Metrics(), viewport_);
+      ZoomAtCursor(direction, ZoomCentre(), ui_.Metrics(), viewport_);
   if (!zoomed) return;
   layout_ = *zoomed;
+  viewFramed_ = false;
   ui_.ApplyLayout(layout_);
   Redraw();
 }
 
 template <class D>
+void DrawingEditor<D>::FrameDrawing() {
+  const MmBox sheet{0.0f, 0.0f, viewport_.SheetWidth, viewport_.SheetHeight};
+  layout_ = FrameExtent(DrawingExtent().value_or(sheet), ui_.Metrics(), viewport_);
+  ui_.ApplyLayout(layout_);
+  viewFramed_ = true;
+}
+
+template <class D>
+bool DrawingEditor<D>::ShowsWholeDrawing() const {
+  const std::optional<MmBox> extent = DrawingExtent();
+  return !extent || ShowsWhole(layout_, viewport_, *extent);
+}
+
+template <class D>
 void DrawingEditor<D>::LayOut() {
   layout_ = LayOutMainWindow(ui_.Metrics(), viewport_);
+  viewFramed_ = false;
   ui_.ApplyLayout(layout_);
 }
 
 template <class D>
 void DrawingEditor<D>::Resized() {
+  const bool framed = viewFramed_;
   LayOut();
+  if (framed) FrameDrawing();
   Redraw();
 }
 
 template <class D>
 void DrawingEditor<D>::Scrolled(bool horizontal, int value) {
   (horizontal ? layout_.HScroll1 : layout_.VScroll1).Value = value;
+  viewFramed_ = false;
   ui_.ApplyLayout(layout_);
   Redraw();
+}
+
+template <class D>
+void DrawingEditor<D>::ScrollView(bool horizontal, std::int64_t pixels) {
+  ScrollBar& bar = horizontal ? layout_.HScroll1 : layout_.VScroll1;
+  const std::int32_t value = ScrolledValue(bar, pixels);
+  if (value == bar.Value) return;
+  Scrolled(horizontal, value);
+}
+
+// A wheel turned away from the user shows what is above (with Shift, what is
+// to the left), or zooms in with Ctrl. Parts of a notch scroll in
+// proportion; Ctrl waits for a whole notch.
+template <class D>
+void DrawingEditor<D>::MouseWheel(int delta, bool shift, bool ctrl) {
+  if (!ctrl) {
+    const ScrollBar& bar = shift ? layout_.HScroll1 : layout_.VScroll1;
+    ScrollView(shift, -std::llround(static_cast<double>(bar.SmallChange) * delta / WheelNotch));
+    return;
+  }
+  if ((wheelZoom_ > 0 && delta < 0) || (wheelZoom_ < 0 && delta > 0)) wheelZoom_ = 0;
+  wheelZoom_ += delta;
+  for (; wheelZoom_ >= WheelNotch; wheelZoom_ -= WheelNotch) Zoom(ZoomDirection::In);
+  for (; wheelZoom_ <= -WheelNotch; wheelZoom_ += WheelNotch) Zoom(ZoomDirection::Out);
 }
 
 template <class D>
@@ -189,6 +255,7 @@ void DrawingEditor<D>::KeyDown(Key key, bool shift, bool ctrl, bool alt) {
   if (!warp) return;
   layout_.HScroll1.Value = warp->HScrollValue;
   layout_.VScroll1.Value = warp->VScrollValue;
+  viewFramed_ = false;
   ui_.ApplyLayout(layout_);
   ui_.WarpPointer(warp->Target);
   Redraw();  // the grid stays off while the key is held
@@ -207,6 +274,7 @@ template <class D>
 void DrawingEditor<D>::KeyPress(char character) {
   if (character == 'i') return MnuZoomIn();
   if (character == 'o') return MnuZoomOut();
+  if (character == 'z') return MnuZoomTout();
   for (const ToolRow& row : tools_)
     if (row.Key != 0 && row.Key == character) return ChooseTool(row.Id);
   CommandKey(character);

@@ -8,6 +8,10 @@ enum class MouseButton { Left, Right, Middle };
 // Keys acted on when pressed or released; typed characters go to KeyPress.
 enum class Key { C, Escape, F5, Other };
 
+// The wheel turns by this much per notch (eighths of a degree); finer wheels
+// and touch pads send parts of it.
+inline constexpr int WheelNotch = 120;
+
 // Buttons held during a move.
 struct MouseButtons {
   bool Left = false;
@@ -49,6 +53,7 @@ class EditorInput {
   virtual void MnuRafraichi() = 0;
   virtual void MnuZoomIn() = 0;
   virtual void MnuZoomOut() = 0;
+  virtual void MnuZoomTout() = 0;
   // ?
   virtual void MnuAide() = 0;
   virtual void MnuAPropos() = 0;
@@ -60,6 +65,9 @@ class EditorInput {
   virtual void KeyDown(Key key, bool shift, bool ctrl, bool alt) = 0;
   virtual void KeyUp(Key key, bool shift, bool ctrl, bool alt) = 0;
   virtual void KeyPress(char character) = 0;
+  // The wheel over the drawing area: `delta` is positive when turned away
+  // from the user.
+  virtual void MouseWheel(int delta, bool shift, bool ctrl) = 0;
 
   virtual void Resized() = 0;
   virtual void Scrolled(bool horizontal, int value) = 0;

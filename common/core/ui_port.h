@@ -25,6 +25,12 @@ struct FileDialogSettings {
   std::string FileName;       // preset name in the dialog
 };
 
+// The user's own folders, as the platform names them; empty when unknown.
+struct UserFolders {
+  std::string Documents;
+  std::string Home;
+};
+
 // The file the user chose: full path, and title (name with extension).
 struct FileChoice {
   std::string Path;
@@ -148,6 +154,12 @@ class UiPort {
 
   // The user's decimal separator, for numbers shown to the user.
   virtual char DecimalSeparator() const { return '.'; }
+
+  // Whether the pointer rests on the drawing area with nothing in front of
+  // it: after a choice from a menu it rests where the menu was.
+  virtual bool PointerOverDrawingArea() const { return true; }
+  // Where file dialogs open when the document gives no folder.
+  virtual UserFolders Folders() const { return {}; }
 
   // Shorthand for the common OK-only message.
   void Tell(const std::string& text, MessageIcon icon = MessageIcon::None) {

@@ -32,6 +32,8 @@ struct ScrollBar {
   std::int32_t Maximum = 0;  // negative when the drawing is smaller than the window
   std::int32_t Value = 0;
   bool Visible = false;
+  std::int32_t SmallChange = 1;  // an arrow click, a wheel notch: a tenth of the view
+  std::int32_t LargeChange = 1;  // a click beside the thumb: the whole view
 };
 
 // Where everything of the drawing area goes. Picture2 sits at minus the
@@ -65,6 +67,23 @@ WindowLayout LayOutMainWindow(const WindowMetrics& metrics, Viewport& viewport);
 // refuses. The caller applies the layout and redraws.
 std::optional<WindowLayout> ZoomAtCursor(ZoomDirection direction, PixelPoint cursorInDrawing,
                                          const WindowMetrics& metrics, Viewport& viewport);
+
+// The drawing-area pixel in the middle of what Picture1 shows, and whether a
+// drawing-area pixel is shown at all.
+PixelPoint VisibleMiddle(const WindowLayout& layout);
+bool IsShown(const WindowLayout& layout, PixelPoint point);
+
+// Whether the part of `box` (mm) that lies on the sheet is shown whole.
+bool ShowsWhole(const WindowLayout& layout, const Viewport& viewport, const MmBox& box);
+
+// The value of a bar moved by `pixels`, kept inside its range; a hidden bar
+// keeps its value (its axis stays centred).
+std::int32_t ScrolledValue(const ScrollBar& bar, std::int64_t pixels);
+
+// Zoom Tout: the largest zoom at which the part of `extent` (mm) on the sheet
+// fits in Picture1, scrolled so that its middle is in the middle of Picture1
+// as far as the ranges allow. Nothing changes while the window is minimised.
+WindowLayout FrameExtent(const MmBox& extent, const WindowMetrics& metrics, Viewport& viewport);
 
 struct CursorWarp {
   std::int32_t HScrollValue = 0;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 namespace common {
 namespace {
@@ -94,6 +95,11 @@ void DrawingSurface::keyPressEvent(QKeyEvent* event) {
 void DrawingSurface::keyReleaseEvent(QKeyEvent* event) {
   if (KeyReleased) KeyReleased(event);
 }
+void DrawingSurface::wheelEvent(QWheelEvent* event) {
+  if (!Wheeled) return QWidget::wheelEvent(event);
+  Wheeled(event);
+  event->accept();
+}
 // Tab belongs to the drawing, not to focus travel.
 bool DrawingSurface::focusNextPrevChild(bool) { return false; }
 
@@ -123,6 +129,7 @@ DrawingArea::~DrawingArea() {
   picture2_->MousePressed = picture2_->MouseMoved = picture2_->MouseReleased = nullptr;
   picture2_->DoubleClicked = nullptr;
   picture2_->KeyPressed = picture2_->KeyReleased = nullptr;
+  picture2_->Wheeled = nullptr;
 }
 
 void DrawingArea::Apply(const WindowLayout& layout) {
@@ -143,7 +150,8 @@ void DrawingArea::Apply(const WindowLayout& layout) {
     QSignalBlocker quiet(bar);
     bar->setGeometry(place->Place.Left, place->Place.Top, place->Place.Width, place->Place.Height);
     bar->setRange(place->Minimum, std::max(place->Minimum, place->Maximum));
-    bar->setPageStep(std::max(1, bar == hScroll_ ? p1.Width : p1.Height));
+    bar->setSingleStep(place->SmallChange);
+    bar->setPageStep(place->LargeChange);
     bar->setValue(place->Value);
     bar->setVisible(place->Visible);
   }

@@ -28,6 +28,7 @@ class DrawingSurface : public QWidget {
 
   std::function<void(QMouseEvent*)> MousePressed, MouseMoved, MouseReleased, DoubleClicked;
   std::function<void(QKeyEvent*)> KeyPressed, KeyReleased;
+  std::function<void(QWheelEvent*)> Wheeled;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,6 +38,7 @@ class DrawingSurface : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
  private:

@@ -18,14 +18,12 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
-#include <QTranslator>
+#include <QWheelEvent>
 
 namespace common {
 namespace {
@@ -168,6 +166,13 @@ QAction* MainWindowBase::AddMenuItem(QMenu* menu, const char* name, const char* 
   return action;
 }
 
+QMenu* MainWindowBase::NewMenu(const char* caption, const char* name) {
+  auto* menu = new QMenu(QString::fromUtf8(caption), this);
+  menu->setObjectName(name);
+  connect(menu, &QMenu::aboutToHide, this, [this] { menuClosedAt_ = QCursor::pos(); });
+  return menu;
+}
+
 void MainWindowBase::AddMenuSeparator(QMenu* menu, const char* name) {
   menu->addSeparator()->setObjectName(name);
 }
@@ -175,12 +180,11 @@ void MainWindowBase::AddMenuSeparator(QMenu* menu, const char* name) {
 // ---- menus -------------------------------------------------------------------------
 
 QMenu* MainWindowBase::BuildFileMenu(const std::function<void(QMenu*)>& outputs) {
-  auto* menu = new QMenu(QString::fromUtf8("&Fichier"), this);
-  menu->setObjectName("MnuFichier");
+  QMenu* menu = NewMenu("&Fichier", "MnuFichier");
   AddMenuItem(menu, "MnuNouveau", "&Nouveau ", [this] { input_->MnuNouveau(); })->setShortcut(QKeySequence("Ctrl+N"));
   AddMenuItem(menu, "MnuOuvrir", "&Ouvrir ", [this] { input_->MnuOuvrir(); })->setShortcut(QKeySequence("Ctrl+O"));
   AddMenuSeparator(menu, "MnuSep1");
-  AddMenuItem(menu, "MnuEnreg", "En&registrer", [this] { input_->MnuEnreg(); });
+  AddMenuItem(menu, "MnuEnreg", "En&registrer", [this] { input_->MnuEnreg(); })->setShortcut(QKeySequence("Ctrl+S"));
   AddMenuItem(menu, "MnuEnregSous", "&Enregistrer Sous", [this] { input_->MnuEnregSous(); });
   AddMenuSeparator(menu, "MnuSep2");
   AddMenuItem(menu, "MnuImpression", "Im&pression", [this] { input_->MnuImpression(); });
@@ -191,8 +195,7 @@ QMenu* MainWindowBase::BuildFileMenu(const std::function<void(QMenu*)>& outputs)
 }
 
 QMenu* MainWindowBase::BuildEditMenu(const char* separator, const std::function<void(QMenu*)>& own) {
-  auto* menu = new QMenu(QString::fromUtf8("&Edition"), this);
-  menu->setObjectName("MnuEdit");
+  QMenu* menu = NewMenu("&Edition", "MnuEdit");
   editMenu_ = menu;
   AddMenuItem(menu, control::MnuAnnuler, "&Annuler supprimer", [this] { input_->MnuAnnuler(); })
       ->setShortcut(QKeySequence("Ctrl+Z"));
@@ -208,8 +211,7 @@ QMenu* MainWindowBase::BuildEditMenu(const char* separator, const std::function<
 }
 
 QMenu* MainWindowBase::BuildViewMenu(const char* separator, const std::function<void(QMenu*)>& own) {
-  auto* menu = new QMenu(QString::fromUtf8("&Affichage"), this);
-  menu->setObjectName("MnuAffich");
+  QMenu* menu = NewMenu("&Affichage", "MnuAffich");
   QAction* grid = AddMenuItem(menu, control::MnuGrille, "Grille", [this] { input_->MnuGrille(); });
   grid->setShortcut(QKeySequence("Ctrl+G"));
   QAction* stay = AddMenuItem(menu, control::MnuRester, "Rester &Sur la Grille", [this] { input_->MnuRester(); });
@@ -224,12 +226,12 @@ QMenu* MainWindowBase::BuildViewMenu(const char* separator, const std::function<
   own(menu);
   AddMenuItem(menu, "MnuZoomIn", "Zoom &In", [this] { input_->MnuZoomIn(); });
   AddMenuItem(menu, "MnuZoomOut", "Zoom &Out", [this] { input_->MnuZoomOut(); });
+  AddMenuItem(menu, "MnuZoomTout", "Zoom &Tout", [this] { input_->MnuZoomTout(); });
   return menu;
 }
 
 QMenu* MainWindowBase::BuildHelpMenu(const char* separator) {
-  auto* menu = new QMenu(QString::fromUtf8("&?"), this);
-  menu->setObjectName("MnuExclamation");
+  QMenu* menu = NewMenu("&?", "MnuExclamation");
   AddMenuItem(menu, "MnuAide", "Aide", [this] { input_->MnuAide(); })->setShortcut(QKeySequence(Qt::Key_F1));
   AddMenuSeparator(menu, separator);
   AddMenuItem(menu, "MnuAPropos", "A propos...", [this] { input_->MnuAPropos(); });
@@ -282,6 +284,14 @@ void MainWindowBase::ConnectMouse() {
   };
   surface->DoubleClicked = [this](QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) input_->DoubleClick();
+  };
+  // A tilted wheel, or a touch pad moved sideways, scrolls sideways too.
+  surface->Wheeled = [this](QWheelEvent* event) {
+    const QPoint angle = event->angleDelta();
+    const bool sideways = angle.y() == 0 && angle.x() != 0;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    input_->MouseWheel(sideways ? angle.x() : angle.y(), sideways || (modifiers & Qt::ShiftModifier),
+                       modifiers & Qt::ControlModifier);
   };
 }
 
@@ -447,24 +457,16 @@ PrintOutcome MainWindowBase::PrintPage(const PrintJob& job, const PageDrawer& dr
   return PrintDialogWindow().Printers().PrintPage(job, draw);
 }
 
-// ---- main() -------------------------------------------------------------------------------
-
-int RunProgram(int argc, char** argv, const char* applicationName,
-               const std::function<std::unique_ptr<MainWindowBase>(const QString&)>& make) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(applicationName);
-  // The program speaks French: so do the toolkit's own dialogs and buttons.
-  QTranslator toolkitFrench;
-  if (toolkitFrench.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&toolkitFrench);
-  std::unique_ptr<MainWindowBase> window = make(QCoreApplication::applicationDirPath());
-  // Without a window manager (a bare X server) maximising does nothing:
-  // start at the size of the screen anyway.
-  window->resize(window->screen()->availableSize());
-  window->showMaximized();
-  window->Input().Start(QCoreApplication::arguments().mid(1).join(' ').toStdString());
-  window->findChild<QWidget*>("Picture2")->setFocus();
-  return app.exec();
+// Not while the pointer still rests where a menu was chosen from, nor when
+// another window or a dialog lies between it and the drawing.
+bool MainWindowBase::PointerOverDrawingArea() const {
+  const QPoint pointer = QCursor::pos();
+  if (menuClosedAt_ == pointer) return false;
+  QWidget* under = QApplication::widgetAt(pointer);
+  QWidget* picture1 = drawingArea_->Container();
+  return under && (under == picture1 || picture1->isAncestorOf(under));
 }
+
+UserFolders MainWindowBase::Folders() const { return PlatformUserFolders(); }
 
 }  // namespace common

@@ -8,10 +8,12 @@
 #include "common/ui/print_dialog_frame.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -81,6 +83,8 @@ class MainWindowBase : public QMainWindow, public virtual UiPort {
   char DecimalSeparator() const override;
   bool ShowPrinterProperties(const std::string& printer) override;
   PrintOutcome PrintPage(const PrintJob& job, const PageDrawer& draw) override;
+  bool PointerOverDrawingArea() const override;
+  UserFolders Folders() const override;
 
  protected:
   MainWindowBase(Program program, const QString& programFolder);
@@ -124,6 +128,8 @@ class MainWindowBase : public QMainWindow, public virtual UiPort {
  private:
   void ConnectDrawingArea();
   void ConnectMouse();
+  // A menu of the window: where the pointer was when it closed is kept.
+  QMenu* NewMenu(const char* caption, const char* name);
 
   Program program_;
   QString programFolder_;
@@ -133,15 +139,9 @@ class MainWindowBase : public QMainWindow, public virtual UiPort {
   QComboBox* referenceList_ = nullptr;
   std::vector<QLabel*> panels_;
   bool quitting_ = false;
+  std::optional<QPoint> menuClosedAt_;  // a menu choice leaves the pointer there
   std::unique_ptr<HelpWindowLauncher> help_;
   EditorInput* input_ = nullptr;
 };
-
-// The program's main(): the toolkit in French, the window made by `make`
-// from the program's folder, started maximised on the document named by the
-// command line (its arguments joined by spaces, so a path with spaces works
-// unquoted), the keyboard in the drawing area.
-int RunProgram(int argc, char** argv, const char* applicationName,
-               const std::function<std::unique_ptr<MainWindowBase>(const QString&)>& make);
 
 }  // namespace common

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 
 namespace common {
@@ -18,6 +19,14 @@ PrintOutcome PrintOnPrinter(QPrinter& printer, const PrintJob& job, const PageDr
   if (!canvas.IsActive()) return PrintOutcome::Failed;
   draw(canvas, 25.4 / printer.logicalDpiX(), 25.4 / printer.logicalDpiY());
   return canvas.Finish() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+PrintOutcome PrintToPdfFile(const QString& path, const PrintJob& job, const PageDrawer& draw) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  return PrintOnPrinter(printer, job, draw);
 }
 
 }  // namespace common

@@ -1,11 +1,11 @@
 #include "common/ui/printer_chooser.h"
 
+#include "common/core/dialog_folder.h"
 #include "common/ui/page_printer.h"
 #include "common/ui/qt_ui_services.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -109,14 +109,11 @@ bool PrinterChooser::ShowProperties(const std::string& printer) {
 }
 
 // The file is offered beside the document, named after it; an unsaved
-// document gets the folder of the last PDF, or the current folder.
+// document gets the folder of the last PDF, or the user's documents folder.
 bool PrinterChooser::ChoosePdfFile(const PrintJob& job) {
   const QFileInfo document(QString::fromStdString(job.DocumentName));
-  QString folder = QDir::currentPath();
-  if (document.exists())
-    folder = document.absolutePath();
-  else if (!pdfPath_.isEmpty())
-    folder = QFileInfo(pdfPath_).absolutePath();
+  QString folder = QString::fromStdString(DialogFolder(job.DocumentName, PlatformUserFolders()));
+  if (!document.exists() && !pdfPath_.isEmpty()) folder = QFileInfo(pdfPath_).absolutePath();
   FileDialogSettings settings;
   settings.Filter = "Fichier PDF (*.pdf)|*.pdf";
   settings.InitialFolder = folder.toStdString();

@@ -33,6 +33,11 @@ QtCanvas::~QtCanvas() {
   if (painter_.isActive()) painter_.end();
 }
 
+PixelSize QtCanvas::PageSize() const {
+  if (image_) return {};
+  return {device_.width(), device_.height()};
+}
+
 bool QtCanvas::Finish() {
   open_ = false;
   return painter_.isActive() && painter_.end();

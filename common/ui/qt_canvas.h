@@ -43,6 +43,8 @@ class QtCanvas : public Canvas {
   void SetFillStyle(FillStyle style) override;
   void SetFillColour(Colour colour) override;
   Colour HighlightColour() const override { return highlight_; }
+  // A printer's printable area; an image has no page.
+  PixelSize PageSize() const override;
 
   static QColor ToQColor(Colour colour);
   static Colour FromQColor(const QColor& colour);

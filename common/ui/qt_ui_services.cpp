@@ -1,8 +1,11 @@
 #include "common/ui/qt_ui_services.h"
 
+#include "common/ui/french_file_columns.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -10,6 +13,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 namespace common {
 namespace {
@@ -76,6 +80,7 @@ std::optional<FileChoice> ShowFileDialog(QWidget* parent, FileDialogKind kind,
   dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(NameFiltersOf(settings.Filter));
+  dialog.setProxyModel(new FrenchFileColumns(dialog.nameFilters(), &dialog));
   dialog.setDirectory(Q(settings.InitialFolder));
   if (!settings.FileName.empty()) dialog.selectFile(Q(settings.FileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -108,6 +113,11 @@ void FillComboBox(QWidget* root, const QString& name, const std::vector<std::str
   combo->clear();
   for (const std::string& item : items) combo->addItem(Q(item));
   combo->setCurrentIndex(selected);
+}
+
+UserFolders PlatformUserFolders() {
+  return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+          QDir::homePath().toStdString()};
 }
 
 QCursor CursorFor(PointerShape shape) {

@@ -33,6 +33,9 @@ void SetControlChecked(QWidget* root, const QString& name, bool checked);
 void FillComboBox(QWidget* root, const QString& name, const std::vector<std::string>& items,
                   int selected);
 
+// The user's documents folder (XDG) and home folder.
+UserFolders PlatformUserFolders();
+
 QCursor CursorFor(PointerShape shape);
 char UserDecimalSeparator();
 

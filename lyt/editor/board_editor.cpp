@@ -3,6 +3,7 @@
 #include "lyt/editor/board_controls.h"
 
 #include "common/core/status_texts.h"
+#include "lyt/core/board_extent.h"
 #include "lyt/core/board_file.h"
 #include "lyt/core/size_presets.h"
 
@@ -140,6 +141,8 @@ void BoardEditor::RedrawBoard() {
   lyt::RedrawBoard(document_, layers_, visible, viewport_, font_, ui_.DrawingArea());
   for (const std::string& problem : font_.TakeProblems()) ui_.Tell(problem);
 }
+
+std::optional<common::MmBox> BoardEditor::DrawingExtent() const { return LiveExtent(document_); }
 
 void BoardEditor::DrawPending() { lyt::DrawPending(document_, viewport_, ui_.DrawingArea()); }
 

@@ -7,6 +7,7 @@
 #include "lyt/editor/board_ui.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace lyt {
@@ -28,8 +29,14 @@ class BoardEditor : public common::DrawingEditor<Board> {
 
   // Fichier
   void MnuImpression() override;
-  void MnuGerber();
-  void MnuExcellon();
+  void MnuGerber() { WriteGerberFiles(); }
+  void MnuExcellon() { WriteDrillFile(); }
+
+  // The outputs, as the menu and the print dialog make them; true when the
+  // files (or the page) were written, otherwise the user has been told why.
+  bool WriteGerberFiles();
+  bool WriteDrillFile();
+  bool Print(const PrintChoice& choice);
 
   // Affichage
   void MnuComposant();
@@ -74,6 +81,7 @@ class BoardEditor : public common::DrawingEditor<Board> {
   bool WriteFile() override;
   PendingItem NewItem(std::int32_t tool) override;
   void SelectInBox(bool shift) override;
+  std::optional<common::MmBox> DrawingExtent() const override;
   void UpdateEditMenus() override;
   void CommandKey(char character) override;
 

@@ -35,15 +35,15 @@ bool SaveExport(const std::string& path, const std::string& text, common::UiPort
 
 }  // namespace
 
-void BoardEditor::MnuGerber() {
+bool BoardEditor::WriteGerberFiles() {
   WriteBackSelection();
   if (document_.Elements.empty()) {
     ui_.Tell(kNoBoard);
-    return;
+    return false;
   }
   if (IsUnnamed(document_)) {
     ui_.Tell(kSaveFirst);
-    return;
+    return false;
   }
   // A problem is told once for the whole export, before the file it was met
   // in is saved.
@@ -57,24 +57,26 @@ void BoardEditor::MnuGerber() {
     WriteGerberLayer(document_.Elements, layer, problems,
                      [&file](std::string_view piece) { return file.Write(piece); });
     for (; told < problems.size(); ++told) ui_.Tell(problems[told]);
-    if (!TellIfNotSaved(file.Commit(), path, ui_)) return;
+    if (!TellIfNotSaved(file.Commit(), path, ui_)) return false;
   }
   ui_.Tell(kGerberDone);
+  return true;
 }
 
-void BoardEditor::MnuExcellon() {
+bool BoardEditor::WriteDrillFile() {
   WriteBackSelection();
   const std::optional<std::string> text = ExportDrill(document_.Elements);
   if (!text) {
     ui_.Tell(kNoHoles);
-    return;
+    return false;
   }
   if (IsUnnamed(document_)) {
     ui_.Tell(kSaveFirst);
-    return;
+    return false;
   }
-  if (!SaveExport(DrillFileName(document_.FileName), *text, ui_)) return;
+  if (!SaveExport(DrillFileName(document_.FileName), *text, ui_)) return false;
   ui_.Tell(kDrillDone);
+  return true;
 }
 
 }  // namespace lyt

@@ -8,13 +8,16 @@ namespace lyt {
 void BoardEditor::MnuImpression() {
   WriteBackSelection();
   common::PrintDialogHandlers<PrintChoice> handlers;
-  handlers.Print = [this](const PrintChoice& choice) {
-    return PrintBoard(choice, document_, viewport_, font_, ui_);
-  };
+  handlers.Print = [this](const PrintChoice& choice) { return Print(choice); };
   handlers.Properties = [this](const std::string& printer) {
     ShowPrinterProperties(printer, ui_);
   };
   boardUi_.ShowPrintDialog(handlers);
+}
+
+bool BoardEditor::Print(const PrintChoice& choice) {
+  WriteBackSelection();
+  return PrintBoard(choice, document_, viewport_, font_, ui_);
 }
 
 }  // namespace lyt

@@ -2,13 +2,18 @@
 
 #include "common/core/document_print.h"
 #include "common/core/number_text.h"
+#include "common/core/offset_canvas.h"
+#include "lyt/core/board_extent.h"
 #include "lyt/print/core/board_print.h"
+#include "lyt/print/core/page_placement.h"
 
 namespace lyt {
 namespace {
 
 const char* const kBadScale = "échelle incorrecte !";
 const char* const kNoLayer = "Aucune couche n'est séléctionnée !! ";
+const char* const kLargerThanPage =
+    "Le circuit est plus grand que la page à cette échelle :\r\nses bords ne sont pas imprimés.";
 
 constexpr float MaxPrintScale = 3.0f;
 
@@ -44,10 +49,18 @@ bool PrintBoard(const PrintChoice& choice, const Board& board,
   job.Colour = !choice.Black;
   job.Landscape = true;
   job.DocumentName = board.FileName;
-  return common::PrintDocumentPage(job, view, *scale, font, ui,
-                                   [&](const common::PrintConversion& conversion, common::Canvas& canvas) {
-                                     PrintBoardPage(board, choice, conversion, font, canvas);
-                                   });
+  const std::optional<common::MmBox> extent = LiveExtent(board);
+  bool largerThanPage = false;
+  const bool printed = common::PrintDocumentPage(
+      job, view, *scale, font, ui,
+      [&](const common::PrintConversion& conversion, common::Canvas& canvas) {
+        const PagePlacement placement = PlaceOnPage(extent, conversion, canvas.PageSize());
+        largerThanPage = placement.LargerThanPage;
+        common::OffsetCanvas placed(canvas, placement.OriginX, placement.OriginY);
+        PrintBoardPage(board, choice, conversion, font, placed);
+      });
+  if (printed && largerThanPage) ui.Tell(kLargerThanPage);
+  return printed;
 }
 
 void ShowPrinterProperties(const std::string& printer, common::UiPort& ui) {

@@ -1,6 +1,7 @@
 #include "skt/editor/schematic_editor.h"
 
 #include "skt/core/component_library.h"
+#include "skt/core/schematic_extent.h"
 #include "skt/core/schematic_file.h"
 #include "skt/core/schematic_renderer.h"
 
@@ -62,6 +63,10 @@ bool SchematicEditor::WriteFile() {
   if (outcome.Problem) ui_.Tell(*outcome.Problem);
   if (outcome.RefillComponentList) FillComponentList();  // it may have been saved into the library
   return outcome.Saved;
+}
+
+std::optional<common::MmBox> SchematicEditor::DrawingExtent() const {
+  return LiveExtent(document_);
 }
 
 bool SchematicEditor::ReadFile() {

@@ -7,6 +7,7 @@
 #include "skt/editor/schematic_ui.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace skt {
@@ -31,6 +32,8 @@ class SchematicEditor : public common::DrawingEditor<Schematic> {
 
   // Fichier
   void MnuImpression() override;
+  // The page "Imprimer" prints on `printer`; true when it went out.
+  bool Print(const std::string& printer);
 
   // Affichage
   void MnuPas() override;  // the grid-step input box
@@ -56,6 +59,7 @@ class SchematicEditor : public common::DrawingEditor<Schematic> {
   bool WriteFile() override;
   PendingItem NewItem(std::int32_t tool) override;
   void SelectInBox(bool shift) override;
+  std::optional<common::MmBox> DrawingExtent() const override;
   void UpdateEditMenus() override;
   void CommandKey(char character) override;
   void DropPaste() override;

@@ -10,20 +10,23 @@ namespace skt {
 void SchematicEditor::MnuImpression() {
   WriteBackSelection();
   PrintDialogHandlers handlers;
-  handlers.Print = [this](const PrintChoice& choice) {
-    ui_.Beep();
-    common::PrintJob job;
-    job.Printer = choice.Printer;
-    job.Colour = false;
-    job.Landscape = true;
-    job.DocumentName = document_.FileName;
-    return common::PrintDocumentPage(
-        job, viewport_, 1.0f, font_, ui_,
-        [this](const common::PrintConversion& conversion, common::Canvas& canvas) {
-          PrintSchema(document_, conversion, font_, canvas);
-        });
-  };
+  handlers.Print = [this](const PrintChoice& choice) { return Print(choice.Printer); };
   schematicUi_.ShowPrintDialog(handlers);
+}
+
+bool SchematicEditor::Print(const std::string& printer) {
+  WriteBackSelection();
+  ui_.Beep();
+  common::PrintJob job;
+  job.Printer = printer;
+  job.Colour = false;
+  job.Landscape = true;
+  job.DocumentName = document_.FileName;
+  return common::PrintDocumentPage(
+      job, viewport_, 1.0f, font_, ui_,
+      [this](const common::PrintConversion& conversion, common::Canvas& canvas) {
+        PrintSchema(document_, conversion, font_, canvas);
+      });
 }
 
 }  // namespace skt
