@@ -46,16 +46,30 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// What is drawn now is shown once the event that draws it is over: then the
+// canvas knows which part it drew on, and only that part is repainted (a
+// moved selection, not the whole drawing).
 Canvas& DrawingSurface::BeginDrawing() {
   if (!canvas_) {
     QColor highlight = QApplication::palette().color(QPalette::Highlight);
     canvas_ = std::make_unique<QtCanvas>(backing_, origin_, kDrawingBackground, highlight);
   }
-  update();
+  if (!repaintAsked_) {
+    repaintAsked_ = true;
+    QMetaObject::invokeMethod(this, &DrawingSurface::RepaintDrawn, Qt::QueuedConnection);
+  }
   return *canvas_;
 }
 
-void DrawingSurface::EndDrawing() { canvas_.reset(); }
+void DrawingSurface::RepaintDrawn() {
+  repaintAsked_ = false;
+  if (canvas_) update(canvas_->TakeDamage());
+}
+
+void DrawingSurface::EndDrawing() {
+  RepaintDrawn();
+  canvas_.reset();
+}
 
 void DrawingSurface::SetVisibleRect(const QRect& visibleInDrawing) {
   EndDrawing();
@@ -73,8 +87,11 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
   // drawing lets paint events through).
   if (canvas_) canvas_->Suspend();
   QPainter painter(this);
-  painter.fillRect(event->rect(), kDrawingBackground);
-  painter.drawImage(origin_, backing_);
+  const QRect image(origin_, backing_.size());
+  const QRect asked = event->rect();
+  if (!image.contains(asked)) painter.fillRect(asked, kDrawingBackground);
+  const QRect shown = asked & image;
+  if (!shown.isEmpty()) painter.drawImage(shown, backing_, shown.translated(-origin_));
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {

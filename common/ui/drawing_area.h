@@ -42,11 +42,14 @@ class DrawingSurface : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
+  // Shows the part of the drawing the canvas changed.
+  void RepaintDrawn();
   void EndDrawing();
 
   QImage backing_;
   QPoint origin_;  // drawing pixel of the image's top-left corner
   std::unique_ptr<QtCanvas> canvas_;
+  bool repaintAsked_ = false;
 };
 
 // Picture1 with its Picture2 and the two scroll bars HScroll1 / VScroll1,

@@ -27,6 +27,7 @@ QtCanvas::QtCanvas(QPaintDevice& device, QColor background, QColor highlight)
       highlight_(FromQColor(highlight)) {
   open_ = painter_.isActive();
   if (open_) painter_.setRenderHint(QPainter::Antialiasing, false);
+  if (image_) imageArea_ = image_->rect();
 }
 
 QtCanvas::~QtCanvas() {
@@ -88,34 +89,46 @@ QColor QtCanvas::EffectiveColour(Colour colour) const {
 void QtCanvas::UsePen(Colour colour, Qt::PenJoinStyle join) {
   QPainter& painter = Painter();
   const PenKey key{colour, width_, style_, mode_, join};
-  if (state_.PenKnown && !state_.NoPen && key == state_.Pen) return;
+  if (state_.PenKnown && key == state_.Pen) return;
   QPen pen = PenFor(colour);
   pen.setJoinStyle(join);
   painter.setPen(pen);
   state_.PenKnown = true;
-  state_.NoPen = false;
   state_.Pen = key;
 }
 
 void QtCanvas::UseNoBrush() {
   QPainter& painter = Painter();
-  if (state_.BrushKnown && state_.NoBrush) return;
+  if (state_.NoBrush) return;
   painter.setBrush(Qt::NoBrush);
-  state_.BrushKnown = state_.NoBrush = true;
+  state_.NoBrush = true;
 }
 
-// A solid shape: no outline, the brush in `colour`.
-void QtCanvas::UseFill(const QColor& colour) {
-  QPainter& painter = Painter();
-  if (!state_.PenKnown || !state_.NoPen) {
-    painter.setPen(Qt::NoPen);
-    state_.PenKnown = state_.NoPen = true;
+// Solid rectangles of an image, written straight into it as the painter
+// would write them (copied, or inverted by the inverting pen), which costs
+// a fraction of asking it: the fills of pads and of a moving selection.
+void QtCanvas::FillInImage(const QRect* rects, std::size_t count, const QColor& colour) {
+  // A copy of the image taken while drawing shares the pixels the painter
+  // writes: writing them here would first part the image from them.
+  if (!image_->isDetached()) {
+    for (std::size_t i = 0; i < count; ++i) Painter().fillRect(rects[i], colour);
+    return;
   }
-  if (!state_.BrushKnown || state_.NoBrush || state_.BrushRgb != colour.rgb()) {
-    painter.setBrush(colour);
-    state_.BrushKnown = true;
-    state_.NoBrush = false;
-    state_.BrushRgb = colour.rgb();
+  const QRgb source = colour.rgb();
+  const bool invert = mode_ == DrawMode::NotXorPen;
+  uchar* const bits = image_->bits();
+  const qsizetype stride = image_->bytesPerLine();
+  for (std::size_t i = 0; i < count; ++i) {
+    const QRect r = rects[i] & imageArea_;
+    if (r.isEmpty()) continue;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      QRgb* const row = reinterpret_cast<QRgb*>(bits + (y - imageArea_.top()) * stride) + (r.left() - imageArea_.left());
+      if (invert) {
+        for (int x = 0; x < r.width(); ++x) row[x] = ~(source ^ row[x]) | 0xFF000000u;
+      } else {
+        std::fill(row, row + r.width(), source);
+      }
+    }
   }
 }
 
@@ -132,6 +145,7 @@ QPen QtCanvas::PenFor(Colour colour) const {
 }
 
 void QtCanvas::Clear() {
+  damage_ = imageArea_;
   Painter().save();
   Painter().resetTransform();
   Painter().setCompositionMode(QPainter::CompositionMode_Source);
@@ -156,20 +170,39 @@ void QtCanvas::SetPixel(int x, int y, Colour colour) {
                   0xFF & ~(qBlue(source) ^ qBlue(destination)));
   }
   image_->setPixel(ix, iy, source);
+  if (damage_ != imageArea_) damage_ |= QRect(x, y, 1, 1);
 }
 
 // Zoomed in, most of the drawing lies outside the image: what cannot touch
-// it is left out before the painter is asked. Other devices get everything.
-bool QtCanvas::MissesImage(std::int64_t left, std::int64_t top, std::int64_t right,
-                           std::int64_t bottom) const {
-  if (!image_) return false;
+// it is left out before the painter is asked. What can joins the damage.
+// Other devices get everything.
+bool QtCanvas::Reaches(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+  if (!image_) return true;
   const std::int64_t reach = width_ / 2 + 2;  // the pen's half width and its caps
-  return right + reach < imageArea_.left() || left - reach > imageArea_.right() ||
-         bottom + reach < imageArea_.top() || top - reach > imageArea_.bottom();
+  const QRect& area = imageArea_;
+  if (right + reach < area.left() || left - reach > area.right() || bottom + reach < area.top() ||
+      top - reach > area.bottom())
+    return false;
+  if (damage_ != area) {
+    auto within = [](std::int64_t value, int low, int high) {
+      return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
+    };
+    damage_ |= QRect(QPoint(within(left - reach, area.left(), area.right()),
+                            within(top - reach, area.top(), area.bottom())),
+                     QPoint(within(right + reach, area.left(), area.right()),
+                            within(bottom + reach, area.top(), area.bottom())));
+  }
+  return true;
+}
+
+QRect QtCanvas::TakeDamage() {
+  QRect damage;
+  std::swap(damage, damage_);
+  return damage;
 }
 
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
-  if (MissesImage(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) return;
+  if (!Reaches(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) return;
   UsePen(colour, Qt::RoundJoin);
   if (x1 == x2 && y1 == y2)
     painter_.drawPoint(x1, y1);
@@ -180,18 +213,24 @@ void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
 // A filled figure whose outline has the fill colour is painted as one shape:
 // under the inverting pen, overlapping fill and outline would cancel out.
 void QtCanvas::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
-  if (MissesImage(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) return;
+  if (!Reaches(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) return;
   QRect box(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
   bool filled = fill_ == FillStyle::Solid;
   if (filled && fillColour_ == colour) {
-    Painter().fillRect(box, EffectiveColour(colour));
+    FillBox(box, EffectiveColour(colour));
     return;
   }
   UsePen(colour, Qt::MiterJoin);
   UseNoBrush();
   painter_.drawRect(box.adjusted(0, 0, -1, -1));
-  if (filled && box.width() > 2 && box.height() > 2)
-    Painter().fillRect(box.adjusted(1, 1, -1, -1), EffectiveColour(fillColour_));
+  if (filled && box.width() > 2 && box.height() > 2) FillBox(box.adjusted(1, 1, -1, -1), EffectiveColour(fillColour_));
+}
+
+void QtCanvas::FillBox(const QRect& box, const QColor& colour) {
+  if (image_)
+    FillInImage(&box, 1, colour);
+  else
+    Painter().fillRect(box, colour);
 }
 
 // Half the width of the row `dy` rows from the centre of an ellipse, the
@@ -201,9 +240,39 @@ double QtCanvas::HalfWidth(double rx, double ry, double dy) {
   return std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9);
 }
 
+// Appends a row's span, joined to the span above when it is as wide.
+void QtCanvas::AddSpan(std::vector<QRect>& spans, const QRect& row) {
+  if (!spans.empty()) {
+    QRect& last = spans.back();
+    if (last.left() == row.left() && last.right() == row.right() && last.bottom() + 1 == row.top()) {
+      last.setBottom(row.bottom());
+      return;
+    }
+  }
+  spans.push_back(row);
+}
+
+// The spans of a whole ellipse around (0, 0). Pads and holes come by the
+// dozen in a few sizes: their spans are worked out once per size.
+const std::vector<QRect>& QtCanvas::ShapeOf(double rx, double ry) {
+  for (const Shape& shape : shapes_)
+    if (shape.Rx == rx && shape.Ry == ry) return shape.Spans;
+  Shape& shape = shapes_[nextShape_];
+  nextShape_ = (nextShape_ + 1) % shapes_.size();
+  shape.Rx = rx;
+  shape.Ry = ry;
+  shape.Spans.clear();
+  const double rows = std::floor(ry + 1e-9);
+  for (double dy = -rows; dy <= rows; ++dy) {
+    const auto half = static_cast<int>(HalfWidth(rx, ry, dy));
+    AddSpan(shape.Spans, QRect(-half, static_cast<int>(dy), 2 * half + 1, 1));
+  }
+  return shape.Spans;
+}
+
 // A solid ellipse as one span per row: exact, symmetric about the centre
 // pixel, and no pixel painted twice. Rows of the same span make one
-// rectangle, and all of them are filled in one call.
+// rectangle, and all of them are filled at once.
 void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour) {
   if (rx < 0.0 || ry < 0.0) return;
   if (!image_) {
@@ -217,49 +286,33 @@ void QtCanvas::FillEllipse(int cx, int cy, double rx, double ry, const QColor& c
     return;
   }
   const double rows = std::floor(ry + 1e-9);
-  // Only the rows of the backed image are filled: a huge ellipse costs no more
-  // than the image.
-  const double firstRow = std::max(-rows, static_cast<double>(origin_.y()) - cy);
-  const double lastRow = std::min(rows, static_cast<double>(origin_.y()) + image_->height() - 1 - cy);
-  const double imageRight = static_cast<double>(origin_.x()) + image_->width();
-  // Pads come by the dozen in one size: their rows are worked out once.
-  const bool cached = rows <= kCachedRows;
-  if (cached && (rx != halvesRx_ || ry != halvesRy_)) {
-    halves_.clear();
-    for (double dy = 0; dy <= rows; ++dy) halves_.push_back(HalfWidth(rx, ry, dy));
-    halvesRx_ = rx;
-    halvesRy_ = ry;
-  }
+  const double columns = std::floor(rx + 1e-9);
+  const QRect& area = imageArea_;
   spans_.clear();
-  for (double dy = firstRow; dy <= lastRow; ++dy) {
-    const double half = cached ? halves_[static_cast<std::size_t>(std::abs(dy))] : HalfWidth(rx, ry, dy);
-    double left = std::max(cx - half, static_cast<double>(origin_.x()) - 1);
-    double right = std::min(cx + half, imageRight);
-    if (right < left) continue;
-    const QRect row(static_cast<int>(left), static_cast<int>(cy + dy), static_cast<int>(right - left) + 1, 1);
-    QRect* last = spans_.isEmpty() ? nullptr : &spans_.last();
-    if (last && last->left() == row.left() && last->right() == row.right() && last->bottom() + 1 == row.top())
-      last->setBottom(row.bottom());
-    else
-      spans_.append(row);
+  if (rows <= kShapeRows && cx - columns >= area.left() - 1 && cx + columns <= area.right() + 1 &&
+      cy - rows >= area.top() && cy + rows <= area.bottom()) {
+    for (const QRect& span : ShapeOf(rx, ry)) spans_.push_back(span.translated(cx, cy));
+  } else {
+    // Only the rows of the backed image are filled, and no further than a
+    // pixel beyond its sides: a huge ellipse costs no more than the image.
+    const double firstRow = std::max(-rows, static_cast<double>(area.top()) - cy);
+    const double lastRow = std::min(rows, static_cast<double>(area.bottom()) - cy);
+    for (double dy = firstRow; dy <= lastRow; ++dy) {
+      const double half = HalfWidth(rx, ry, dy);
+      const double left = std::max(cx - half, static_cast<double>(area.left()) - 1);
+      const double right = std::min(cx + half, static_cast<double>(area.right()) + 1);
+      if (right < left) continue;
+      AddSpan(spans_, QRect(static_cast<int>(left), static_cast<int>(cy + dy),
+                            static_cast<int>(right - left) + 1, 1));
+    }
   }
-  // A few rectangles (a small shape) cost less filled one by one than
-  // switching the painter's pen and brush to them and back.
-  constexpr int kFewSpans = 4;
-  const bool painterFills =
-      state_.PenKnown && state_.NoPen && state_.BrushKnown && !state_.NoBrush && state_.BrushRgb == colour.rgb();
-  if (spans_.size() <= kFewSpans && !painterFills) {
-    for (const QRect& span : spans_) Painter().fillRect(span, colour);
-    return;
-  }
-  UseFill(colour);
-  painter_.drawRects(spans_.constData(), static_cast<int>(spans_.size()));
+  FillInImage(spans_.data(), spans_.size(), colour);
 }
 
 void QtCanvas::DrawCircle(int cx, int cy, int radius, Colour colour, double aspect) {
   // The radius is the longer half-axis.
   const std::int64_t reach = std::abs(static_cast<std::int64_t>(radius));
-  if (MissesImage(cx - reach, cy - reach, cx + reach, cy + reach)) return;
+  if (!Reaches(cx - reach, cy - reach, cx + reach, cy + reach)) return;
   double rx = radius;
   double ry = radius;
   if (aspect > 1.0)

@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
-#include <QVector>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -57,6 +57,9 @@ class QtCanvas : public Canvas {
   // Closes the painter of an image canvas so the image can be shown; the
   // next drawing call opens it again.
   void Suspend();
+  // The part of the image drawn on since the last call, in the pixels of
+  // the larger surface; empty when nothing was drawn (or not on an image).
+  QRect TakeDamage();
 
  private:
   // What the painter's pen was made from: while it stays the same, the pen
@@ -81,10 +84,13 @@ class QtCanvas : public Canvas {
   // the painter has them already.
   void UsePen(Colour colour, Qt::PenJoinStyle join);
   void UseNoBrush();
-  void UseFill(const QColor& colour);
+  void FillInImage(const QRect* rects, std::size_t count, const QColor& colour);
+  void FillBox(const QRect& box, const QColor& colour);
   void FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour);
   static double HalfWidth(double rx, double ry, double dy);
-  bool MissesImage(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const;
+  static void AddSpan(std::vector<QRect>& spans, const QRect& row);
+  const std::vector<QRect>& ShapeOf(double rx, double ry);
+  bool Reaches(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
 
   QPaintDevice& device_;
   QImage* image_;  // null on other devices
@@ -99,22 +105,24 @@ class QtCanvas : public Canvas {
   Colour fillColour_ = 0;
   // What the painter holds; all unknown when it has just been opened.
   struct PainterState {
-    bool PenKnown = false;
-    bool NoPen = false;  // else the pen Pen describes
+    bool PenKnown = false;  // the painter's pen is the one Pen describes
     PenKey Pen;
-    bool BrushKnown = false;
-    bool NoBrush = false;  // else a solid brush of BrushRgb
-    QRgb BrushRgb = 0;
+    bool NoBrush = false;   // the painter's brush is Qt::NoBrush
   };
   PainterState state_;
   bool open_ = false;     // the painter is painting
   QRect imageArea_;       // the drawing pixels the image holds
-  QVector<QRect> spans_;  // the rows of a solid ellipse, kept for the next one
-  // The half widths of the rows of the last ellipse filled, from its centre.
-  static constexpr double kCachedRows = 1024;
-  std::vector<double> halves_;
-  double halvesRx_ = -1.0;
-  double halvesRy_ = -1.0;
+  QRect damage_;          // what was drawn on since TakeDamage
+  std::vector<QRect> spans_;  // the rows of a solid ellipse, kept for the next one
+  // The spans of the last few sizes of ellipse, around (0, 0).
+  struct Shape {
+    double Rx = -1.0;
+    double Ry = -1.0;
+    std::vector<QRect> Spans;
+  };
+  static constexpr double kShapeRows = 512;
+  std::array<Shape, 4> shapes_;
+  std::size_t nextShape_ = 0;
 };
 
 }  // namespace common
