@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -28,6 +30,9 @@ void Filled(Canvas& c, Colour fill) {
 
 // On a busy background, so that an inverting figure drawn twice has
 // something to get wrong: it shows the first time, restores the second.
+// Every pixel it changes lies in the part the canvas says it drew on (the
+// part the drawing area repaints), and a filled figure's middle is the
+// background inverted by its colour.
 TEST(QtCanvasTest, InvertingFiguresDrawnTwiceRestoreEveryPixel) {
   QImage image(120, 90, QImage::Format_RGB32);
   for (int y = 0; y < image.height(); ++y)
@@ -58,15 +63,37 @@ TEST(QtCanvasTest, InvertingFiguresDrawnTwiceRestoreEveryPixel) {
       {"hole with another fill", circle(1, Rgb(128, 128, 255), Rgb(0, 0, 0), 12, 1.0)},
       {"outline circle", circle(3, kYellow, 0, 25, 1.0)},
       {"single pixel", [](Canvas& c) { c.SetPixel(40, 30, Rgb(1, 2, 3)); }}};
+  const QPoint origin(10, 5);
+  auto inverted = [](QRgb background, Colour ink) { return ~(background ^ common::QtCanvas::ToQColor(ink).rgb()) | 0xFF000000u; };
   for (const auto& [name, draw] : figures)
     for (int time = 0; time < 2; ++time) {
+      const QImage previous = image;
+      QRect drawn;
       {
-        common::QtCanvas canvas(image, QPoint(10, 5), Qt::black, kHighlight);
+        common::QtCanvas canvas(image, origin, Qt::black, kHighlight);
         canvas.SetDrawMode(common::DrawMode::NotXorPen);
         draw(canvas);
+        drawn = canvas.TakeDamage().translated(-origin);
       }
       EXPECT_EQ(image == before, time == 1) << name;
+      QRect changed;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (image.pixel(x, y) != previous.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+      EXPECT_TRUE(drawn.contains(changed)) << name;
     }
+  const QPoint middle = QPoint(60, 50) - origin;
+  const std::tuple<const char*, Draw, Colour> filled[] = {{"filled circle", figures[5].second, kRed},
+                                                          {"filled box", figures[3].second, kRed},
+                                                          {"hole fill", figures[7].second, Rgb(0, 0, 0)}};
+  for (const auto& [name, draw, ink] : filled) {
+    common::QtCanvas canvas(image, origin, Qt::black, kHighlight);
+    canvas.SetDrawMode(common::DrawMode::NotXorPen);
+    draw(canvas);
+    const QPoint at = std::string(name) == "filled box" ? QPoint(40, 37) - origin : middle;
+    EXPECT_EQ(image.pixel(at), inverted(before.pixel(at), ink)) << name;
+    draw(canvas);
+  }
 }
 
 // Each guide loads from the sources into a read-only box, its first and last
