@@ -3,6 +3,7 @@
 #include "skt/core/schematic.h"
 #include "skt/editor/schematic_editor.h"
 #include "skt/editor/schematic_ui.h"
+#include "support/editor_fixture.h"
 #include "support/scripted_ui.h"
 #include "support/test_files.h"
 
@@ -50,44 +51,11 @@ inline skt::SchematicElement Element(std::int32_t group, std::int32_t kind, floa
   return element;
 }
 
-// The schematic editor as the window drives it, on a program folder of its
-// own, with pointer positions in millimetres turned into pixels.
-class SchematicEditorTest : public ::testing::Test {
+// The schematic editor as the window drives it (see EditorFixture), started.
+class SchematicEditorTest : public testing_support::EditorFixture<skt::SchematicEditor, ScriptedSchematicUi> {
  protected:
-  SchematicEditorTest() : editor(ui, folder.Path().u8string()) { editor.Start(""); }
-
-  skt::Schematic& Doc() { return editor.Document(); }
-  float Px(float mm) const { return static_cast<float>(editor.View().MmToPixels(mm)); }
-  void Move(float x, float y, bool left = false) {
-    ui.InDrawing = {editor.View().MmToPixels(x), editor.View().MmToPixels(y)};
-    skt::MouseButtons buttons;
-    buttons.Left = left;
-    editor.MouseMove(buttons, false, Px(x), Px(y));
-  }
-  void Click(float x, float y, bool shift = false, skt::MouseButton button = skt::MouseButton::Left) {
-    Move(x, y);
-    editor.MouseDown(button, shift, Px(x), Px(y));
-    editor.MouseUp(button, shift, Px(x), Px(y));
-  }
-  void Drag(float fromX, float fromY, float toX, float toY) {
-    Move(fromX, fromY);
-    editor.MouseDown(skt::MouseButton::Left, false, Px(fromX), Px(fromY));
-    Move(toX, toY, true);
-    editor.MouseUp(skt::MouseButton::Left, false, Px(toX), Px(toY));
-  }
-  void Escape() { editor.KeyDown(skt::Key::Escape, false, false, false); }
+  SchematicEditorTest() { editor.Start(""); }
   void Add(const skt::SchematicElement& element) { Doc().Elements.push_back(element); }
-  // The elements not deleted, in table order.
-  std::vector<skt::SchematicElement> Live() const {
-    std::vector<skt::SchematicElement> live;
-    std::copy_if(editor.Document().Elements.begin(), editor.Document().Elements.end(),
-                 std::back_inserter(live), [](const skt::SchematicElement& e) { return e.Kind != 0; });
-    return live;
-  }
-
-  TempFolder folder;
-  ScriptedSchematicUi ui;
-  skt::SchematicEditor editor;
 };
 
 }  // namespace schematic_tests
