@@ -44,7 +44,9 @@ class RenderPixelTest : public ::testing::Test {
     common::QtCanvas canvas(image, QPoint(0, 0), kBackground, QColor(0, 0, 128));
     draw(canvas);
   }
-  void RedrawBoard() { Draw([&](Canvas& c) { lyt::RedrawBoard(board, layers, {0, 0, 256, 256}, boardView, lytFont, c); }); }
+  void RedrawBoard() {
+    Draw([&](Canvas& c) { lyt::RedrawBoard(board, layers, {0, 0, 256, 256}, boardView, lytFont, c); });
+  }
   void RedrawSchematic() {
     Draw([&](Canvas& c) { skt::RedrawSchematic(schematic, {0, 0, 256, 256}, schematicView, sktFont, c); });
   }
@@ -106,8 +108,9 @@ TEST_F(RenderPixelTest, PreviewsOfEveryKindDrawnTwiceRestoreTheDrawingBitForBit)
       EXPECT_EQ(image == before, time == 1) << what << ": shows the first time, restores the second";
     }
   };
-  board.Elements = {Element(0, B::Track, L::Component, 1.0f, 1, 6, 12, 6), Element(0, B::Track, L::Solder, 0.6f, 6, 1, 6, 12),
-                    Element(0, B::RoundPad, L::Through, 1.0f, 7, 7), Element(0, B::Hole, L::Through, 0.4f, 7, 7),
+  board.Elements = {Element(0, B::Track, L::Component, 1.0f, 1, 6, 12, 6),
+                    Element(0, B::Track, L::Solder, 0.6f, 6, 1, 6, 12), Element(0, B::RoundPad, L::Through, 1.0f, 7, 7),
+                    Element(0, B::Hole, L::Through, 0.4f, 7, 7),
                     Element(0, B::Text, L::Silkscreen, 1.5f, 2, 8, 0, 0, "R12")};
   RedrawBoard();
   auto pad = [](std::int32_t kind, std::int32_t angle) {

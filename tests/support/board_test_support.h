@@ -40,12 +40,9 @@ std::vector<std::int32_t> Column(const std::vector<Record>& records, Field Recor
   return values;
 }
 
-// The texts of the board's file messages.
-inline const char* const kFileNotFound = "Fichier Introuvable!";
-inline const char* const kWrongType = "Type de Fichier incorrect,\r\nlecture impossible !";
+// The texts of the footprint file messages.
 inline const char* const kFootprintNotFound = "Fichier d'empreinte Introuvable!";
 inline const char* const kWrongFootprint = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
-inline const char* const kWriteProtected = "Disquette protégée en écriture, \r\nEnregistrement impossible !";
 
 // Exactly one message was shown: `text` with `icon`, an OK button and no title.
 inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text, common::MessageIcon icon) {

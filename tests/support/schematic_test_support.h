@@ -24,31 +24,17 @@ using testing_support::WriteBytes;
 // clicks "Imprimer" once per queued printer until a page goes out.
 class ScriptedSchematicUi : public testing_support::ScriptedUi, public skt::SchematicUi {
  public:
-  int PrintDialogShown = 0;
   std::deque<std::string> PrintChoices;
   void ShowPrintDialog(const skt::PrintDialogHandlers& handlers) override {
-    ++PrintDialogShown;
-    while (!PrintChoices.empty()) {
-      skt::PrintChoice choice{PrintChoices.front()};
-      PrintChoices.pop_front();
-      if (handlers.Print(choice)) return;
-    }
+    while (!PrintChoices.empty())
+      if (handlers.Print(skt::PrintChoice{testing_support::Next(PrintChoices)})) return;
   }
 };
 
 inline skt::SchematicElement Element(std::int32_t group, std::int32_t kind, float x1, float y1,
                                      float x2 = 0.0f, float y2 = 0.0f, float size = 0.0f,
                                      std::string text = std::string()) {
-  skt::SchematicElement element;
-  element.Group = group;
-  element.Kind = kind;
-  element.Size = size;
-  element.X1 = x1;
-  element.Y1 = y1;
-  element.X2 = x2;
-  element.Y2 = y2;
-  element.Text = std::move(text);
-  return element;
+  return {group, kind, size, x1, y1, x2, y2, false, std::move(text), 0};
 }
 
 // The schematic editor as the window drives it (see EditorFixture), started.

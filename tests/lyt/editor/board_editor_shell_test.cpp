@@ -59,7 +59,7 @@ TEST_F(BoardEditorShell, QuitAndNewAskToSaveChangesAndAFailedSaveKeepsTheOldFile
             std::make_pair(MessageIcon::Exclamation, common::MessageButtons::YesNoCancel));
   EXPECT_FALSE(editor.MnuQuitter());
   EXPECT_EQ(std::make_pair(ui.Messages.back().Text, ui.Messages.back().Icon),
-            std::make_pair(std::string(board_tests::kWriteProtected), MessageIcon::Exclamation));
+            std::make_pair(std::string(common::WriteProtectedText), MessageIcon::Exclamation));
   EXPECT_EQ(ReadBytes(copy), bytes);
   EXPECT_TRUE(editor.MnuQuitter());
   EXPECT_TRUE(editor.IsModified()) << "No drops the changes without saving";
@@ -113,7 +113,7 @@ TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndNeverOverwritesAPartlyReadFil
   ui.Messages.clear();
   ui.FileAnswers = {FileChoice{damaged, "abime.Lyt"}};
   editor.MnuOuvrir();
-  board_tests::ExpectOneMessage(ui, board_tests::kWrongType, MessageIcon::Critical);
+  board_tests::ExpectOneMessage(ui, common::WrongFileTypeText, MessageIcon::Critical);
   EXPECT_EQ(Live().size(), 1u);
   EXPECT_EQ(std::make_pair(ui.Caption, editor.FileName()),
             std::make_pair(std::string(" LYT : Sans Nom"), std::string("Sans Nom")));
@@ -126,7 +126,7 @@ TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndNeverOverwritesAPartlyReadFil
   ui.Answers = {MessageAnswer::No};
   editor.MnuOuvrir();
   EXPECT_EQ(std::make_pair(ui.Messages.back().Text, ui.Messages.back().Icon),
-            std::make_pair(std::string(board_tests::kFileNotFound), MessageIcon::Exclamation));
+            std::make_pair(std::string(common::FileNotFoundText), MessageIcon::Exclamation));
   EXPECT_EQ(ui.Caption, " LYT : nouveau.Lyt");
   DrawSomething();
   editor.MnuEnreg();

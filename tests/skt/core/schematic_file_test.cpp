@@ -30,10 +30,6 @@ Schematic SchematicOf(const std::string& fileName, const std::vector<SchematicEl
   return schematic;
 }
 
-std::string Describe(const std::optional<common::FileProblem>& problem) {
-  return problem ? problem->Text + " / icon " + std::to_string(static_cast<int>(problem->Icon))
-                 : "none";
-}
 
 const std::string Skt = "\"SKT 1\"\r\n";
 const std::string WireLine = "0,1,0,10,20,35,20,\"\",0\r\n";

@@ -27,6 +27,7 @@ class SymbolToolTest : public SchematicEditorTest, public ::testing::WithParamIn
 // Two clicks drop two copies, each with its handle on the clicked grid point.
 TEST_P(SymbolToolTest, DropsACopyAtEachClick) {
   const SymbolCase& c = GetParam();
+  ui.TextAnswers.push_back({true, "R", 1, true, "1"});  // for the text tool
   Move(10, 10);
   if (c.Key)
     editor.KeyPress(c.Key);
@@ -62,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SymbolCase{"OptPlus5V", 0, {Kind::Wire, Kind::Bus, Kind::Text}, true},
                       SymbolCase{"OptMoins5V", 0, {Kind::Wire, Kind::Bus, Kind::Text}, true},
                       SymbolCase{"OptFleche", 'f', {Kind::Wire, Kind::Wire, Kind::Wire}, true},
-                      SymbolCase{"OptRenvoi", 's', std::vector<std::int32_t>(6, Kind::Wire), true}));
+                      SymbolCase{"OptRenvoi", 's', std::vector<std::int32_t>(6, Kind::Wire), true},
+                      SymbolCase{"OptTexte", 't', {Kind::Text}, false}));
 
 // Each click ends the segment on the pointer and starts the next; the right
 // button drops the one following the pointer, then leaves the tool.
@@ -87,59 +89,6 @@ TEST_F(SchematicEditorTest, ChainsOfWiresBusesAndDottedLines) {
   EXPECT_EQ(editor.CurrentTool(), Tool::Select);
 }
 
-TEST_F(SchematicEditorTest, TextToolNumbersEachDrop) {
-  common::TextDialogAnswer answer;
-  answer.Accepted = true;
-  answer.Text = "R";
-  answer.SizeIndex = 1;  // 2 mm
-  answer.Numbering = true;
-  answer.NumberingStart = "1";
-  ui.TextAnswers.push_back(answer);
-  editor.KeyPress('t');
-  Click(30, 30);
-  Click(30, 40);
-  ASSERT_EQ(Live().size(), 2u);
-  EXPECT_EQ(Live()[0].Text, "R1");
-  EXPECT_EQ(Live()[1].Text, "R2");
-  EXPECT_EQ(Live()[1].Size, 2.0f);
-  EXPECT_EQ(Live()[1].Group, 0);
-  EXPECT_GT(Live()[1].X2, Live()[1].X1);
-}
-
-// The library is found in any letter case; a missing component is told and
-// the selection tool comes back.
-TEST_F(SchematicEditorTest, ComponentToolPlacesFromTheLibrary) {
-  const std::filesystem::path family = folder.Path() / "composants" / "Passifs";
-  std::filesystem::create_directories(family);
-  WriteBytes((family / "resistance.cmp").u8string(),
-             "\"CMP 1\"\r\n0,1,0,100,100,103,100,\"\",0\r\n0,10,2,104,98,108,100,\"R?\",0\r\n");
-  editor.MnuNouveau();  // the lists are filled on New and Open
-  EXPECT_EQ(ui.ListText("ComboDossier"), "Passifs");
-  EXPECT_EQ(ui.ListText("ComboEmp"), "resistance");
-  Move(20, 20);
-  editor.KeyPress('p');
-  Click(50, 60);
-  Click(80, 60);
-  const std::vector<skt::SchematicElement> live = Live();
-  ASSERT_EQ(live.size(), 4u);
-  EXPECT_EQ(std::make_tuple(live[2].X1, live[2].Y1, live[2].X2, live[2].Group),
-            std::make_tuple(80.0f, 60.0f, 83.0f, 2));
-  EXPECT_EQ(std::make_tuple(live[3].Text, live[3].X1, live[3].Group), std::make_tuple("R?", 84.0f, 2));
-
-  std::filesystem::remove(family / "resistance.cmp");
-  Escape();
-  editor.KeyPress('p');
-  ASSERT_EQ(ui.Messages.size(), 1u);
-  EXPECT_EQ(ui.Messages[0].Text, "Fichier composant Introuvable!");
-  EXPECT_EQ(editor.CurrentTool(), Tool::Select);
-}
-
-}  // namespace
-}  // namespace schematic_tests
-
-namespace schematic_tests {
-namespace {
-
 // Every pin record of each group lies on an end of a wire of that group.
 bool PinsOnLeadEnds(const std::vector<skt::SchematicElement>& elements) {
   for (const skt::SchematicElement& pin : elements) {
@@ -154,49 +103,63 @@ bool PinsOnLeadEnds(const std::vector<skt::SchematicElement>& elements) {
   return true;
 }
 
-// The unseen pin and footprint records travel with their component through
-// every edit, and are saved and read back.
-TEST_F(SchematicEditorTest, PinRecordsFollowTheirComponent) {
+// The library is found in any letter case. Each copy of a component is a
+// new group with its handle on the click; turned while it follows the
+// pointer, about what is seen (the footprint record at the origin is no part
+// of the centre), it stays under the pointer. The unseen pin and footprint
+// records travel with their component through every edit, and are saved and
+// read back. A missing component is told and the selection tool comes back.
+TEST_F(SchematicEditorTest, ComponentToolPlacesCopiesThatKeepTheirPinRecords) {
   const std::filesystem::path family = folder.Path() / "composants" / "Semiconducteurs";
   std::filesystem::create_directories(family);
-  WriteBytes((family / "Diode.Cmp").u8string(),
+  WriteBytes((family / "diode.cmp").u8string(),
              "\"CMP 1\"\r\n0,1,0,100,100,103,100,\"\",0\r\n0,1,0,107,100,110,100,\"\",0\r\n"
              "0,10,2,104,97,108,99,\"D?\",0\r\n0,6,0,100,100,100,100,\"1\",0\r\n"
              "0,6,0,110,100,110,100,\"2\",0\r\n0,7,0,0,0,0,0,\"Empreinte=DO-35\",0\r\n");
-  editor.MnuNouveau();
-  Move(40, 40);
+  editor.MnuNouveau();  // the lists are filled on New and Open
+  EXPECT_EQ(ui.ListText("ComboDossier") + "/" + ui.ListText("ComboEmp"), "Semiconducteurs/diode");
+  Move(20, 20);
   editor.KeyPress('p');
-  editor.KeyPress('r');  // turned while it follows the pointer
+  Click(50, 60);
+  Click(80, 60);
+  const std::vector<skt::SchematicElement> placed = Live();
+  ASSERT_EQ(placed.size(), 12u);
+  EXPECT_EQ(std::make_tuple(placed[6].X1, placed[6].Y1, placed[6].X2, placed[6].Group),
+            std::make_tuple(80.0f, 60.0f, 83.0f, 2));
+  EXPECT_EQ(std::make_tuple(placed[8].Text, placed[8].X1, placed[8].Group), std::make_tuple("D?", 84.0f, 2));
+  editor.KeyPress('r');
+  Move(40, 40);
   Click(40, 40);
   Escape();
-  // Turned about what is seen: the footprint record at the origin is no
-  // part of the centre, so the part stays under the pointer.
-  for (const skt::SchematicElement& e : Live())
-    if (e.Kind == skt::ElementKind::Wire) {
-      EXPECT_LT(std::abs(e.X1 - 40) + std::abs(e.Y1 - 40), 12.0f);
-    }
-  const skt::SchematicElement handle = Live().at(0);
-  Click(handle.X1, handle.Y1);  // a lead end takes the whole component
+  const std::vector<skt::SchematicElement> all = Live();
+  for (std::size_t i = 12; i < all.size(); ++i)
+    EXPECT_TRUE(all[i].Kind != skt::ElementKind::Wire || std::abs(all[i].X1 - 40) + std::abs(all[i].Y1 - 40) < 12) << i;
+  Click(50, 60);  // a lead end takes the whole component
   ASSERT_EQ(Doc().Pending.size(), 6u);
   editor.MnuVertical();
   editor.MnuCopier();
   Click(150, 150);
   editor.MnuColler();
-  Move(80, 60);
-  Click(80, 60);
+  Move(80, 100);
+  Click(80, 100);
   const std::string path = (folder.Path() / "pins.Skt").u8string();
   Doc().FileName = path;
   editor.MnuEnreg();
   skt::Schematic reread;
   reread.FileName = path;
   ASSERT_FALSE(skt::ReadDocument(reread));
-  ASSERT_EQ(reread.Elements.size(), 12u);
+  ASSERT_EQ(reread.Elements.size(), 24u);
   EXPECT_EQ(std::count_if(reread.Elements.begin(), reread.Elements.end(),
                           [](const skt::SchematicElement& e) { return e.Kind == skt::ElementKind::Pin; }),
-            4);
+            8);
   EXPECT_TRUE(PinsOnLeadEnds(reread.Elements));
-  const skt::SchematicElement& lead = reread.Elements[0];  // turned: now upright
-  EXPECT_TRUE(lead.X1 == lead.X2 && lead.Y1 != lead.Y2);
+  const skt::SchematicElement& lead = reread.Elements[12];  // turned: now upright, still 3 mm long
+  EXPECT_EQ(std::make_pair(lead.X1, std::abs(lead.Y2 - lead.Y1)), std::make_pair(lead.X2, 3.0f));
+
+  std::filesystem::remove(family / "diode.cmp");
+  editor.KeyPress('p');
+  EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Fichier composant Introuvable!"});
+  EXPECT_EQ(editor.CurrentTool(), Tool::Select);
 }
 
 }  // namespace
