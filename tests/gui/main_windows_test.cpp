@@ -114,18 +114,14 @@ class BothWindows : public WindowTest, public ::testing::WithParamInterface<Prog
 };
 
 // The editor drives controls by name only: a name missing from the window
-// would silently leave a menu item or button in the wrong state.
-TEST_P(BothWindows, EveryControlTheEditorDrivesExists) {
-  std::vector<const char*> names = GetParam().Controls;
+// would silently leave a menu item or button in the wrong state. Start sets
+// the caption, lists, edit commands and buttons; a tool chosen shows checked,
+// and Escape typed in the drawing area brings back the selection tool.
+TEST_P(BothWindows, EveryControlTheEditorDrivesExistsAndStartResetsThem) {
+  const Program& p = GetParam();
+  std::vector<const char*> names = p.Controls;
   names.insert(names.end(), std::begin(common::control::Shared), std::end(common::control::Shared));
   for (const char* name : names) EXPECT_NE(window->findChild<QObject*>(name), nullptr) << name;
-}
-
-// Start sets the caption, lists, edit commands and buttons; a tool chosen
-// shows checked, and Escape typed in the drawing area brings back the
-// selection tool.
-TEST_P(BothWindows, StartResetsTheControlsAndKeysChooseTools) {
-  const Program& p = GetParam();
   window->Input().Start("");
   EXPECT_EQ(window->windowTitle().toStdString(), p.Caption);
   auto* presets = Child<QComboBox>(p.Presets);
@@ -203,63 +199,20 @@ TEST_P(BothWindows, PrintDialogsPdfEntryAsksForTheFileThenPrintsToScaleAndHides)
   p.Measure(render(300, {"-x", at(c.x()), "-y", at(c.y()), "-W", at(c.width()), "-H", at(c.height())}), dots);
 }
 
-// The board's window, for what only it has.
+// The board's window, started, for what only it has; real Qt events sent to
+// its drawing area.
 class LytMainWindow : public WindowTest {
  protected:
-  LytMainWindow() { Open(MakeLyt); }
-  lyt::MainWindow& Window() { return static_cast<lyt::MainWindow&>(*window); }
-  lyt::BoardEditor& Editor() { return Window().Editor(); }
-  QToolButton* Button(const char* name) { return Child<QToolButton>(name); }
-};
-
-// The layer menu item toggles its layer's button. Picture1 where the layout
-// puts it, the drawing centred by the scroll bar, and the bar moving the view.
-TEST_F(LytMainWindow, LayerMenuTogglesItsButtonAndLayoutFollowsTheWindowSizeAndTheScrollBars) {
-  Editor().Start("");
-  QAction* component = Child<QAction>("MnuComposant");
-  for (bool shown : {false, true}) {
-    component->trigger();
-    EXPECT_TRUE(component->isChecked() == shown && Button("OptComposant")->isEnabled() == shown) << shown;
-  }
-  QWidget* picture1 = Child<QWidget>("Picture1");
-  QWidget* picture2 = Child<QWidget>("Picture2");
-  auto* hScroll = Child<QScrollBar>("HScroll1");
-  for (QSize size : {QSize(1280, 800), QSize(700, 500), QSize(1600, 1000)}) {
-    window->resize(size);
-    QApplication::processEvents();
-    const common::PixelRect& place = Editor().Layout().Picture1;
-    EXPECT_EQ(picture1->geometry(), QRect(place.Left, place.Top, place.Width, place.Height));
-    EXPECT_EQ(std::make_pair(picture1->x(), picture2->size()), std::make_pair(50, QSize(5088, 3696)));
-    EXPECT_EQ(picture2->x(), -hScroll->value());
-    EXPECT_TRUE(hScroll->isVisible());
-  }
-  hScroll->setValue(hScroll->value() + 37);
-  EXPECT_EQ(Editor().Layout().HScroll1.Value, hScroll->value());
-  EXPECT_EQ(picture2->x(), -hScroll->value());
-}
-
-// Choosing another family lists its components.
-TEST_F(WindowTest, SchematicFamilyChoiceListsItsComponents) {
-  Open(MakeSkt);
-  window->Input().Start("");
-  auto* families = Child<QComboBox>("ComboDossier");
-  auto* components = Child<QComboBox>("ComboEmp");
-  const QString first = components->itemText(0);
-  families->setCurrentIndex(1);
-  emit families->activated(1);
-  EXPECT_NE(components->itemText(0), first);
-}
-
-// Real Qt events sent to the drawing area reach the editor with their
-// buttons, modifiers and keys.
-class LytWindowEvents : public LytMainWindow {
- protected:
-  LytWindowEvents() {
+  LytMainWindow() {
+    Open(MakeLyt);
     Editor().Start("");
     QApplication::processEvents();
     surface = Child<QWidget>("Picture2");
     surface->setFocus();
   }
+  lyt::MainWindow& Window() { return static_cast<lyt::MainWindow&>(*window); }
+  lyt::BoardEditor& Editor() { return Window().Editor(); }
+  QToolButton* Button(const char* name) { return Child<QToolButton>(name); }
   // A point of the drawing area `mm` millimetres from the sheet's corner.
   QPoint At(float xMm, float yMm) {
     const common::Viewport& view = Editor().View();
@@ -275,10 +228,47 @@ class LytWindowEvents : public LytMainWindow {
   QWidget* surface = nullptr;
 };
 
+// The layer menu item toggles its layer's button. Picture1 where the layout
+// puts it, the drawing centred by the scroll bar, and the bar moving the view.
+TEST_F(LytMainWindow, LayerMenuTogglesItsButtonAndLayoutFollowsTheWindowSizeAndTheScrollBars) {
+  QAction* component = Child<QAction>("MnuComposant");
+  for (bool shown : {false, true}) {
+    component->trigger();
+    EXPECT_TRUE(component->isChecked() == shown && Button("OptComposant")->isEnabled() == shown) << shown;
+  }
+  QWidget* picture1 = Child<QWidget>("Picture1");
+  auto* hScroll = Child<QScrollBar>("HScroll1");
+  for (QSize size : {QSize(1280, 800), QSize(700, 500), QSize(1600, 1000)}) {
+    window->resize(size);
+    QApplication::processEvents();
+    const common::PixelRect& place = Editor().Layout().Picture1;
+    EXPECT_EQ(picture1->geometry(), QRect(place.Left, place.Top, place.Width, place.Height));
+    EXPECT_EQ(std::make_pair(picture1->x(), surface->size()), std::make_pair(50, QSize(5088, 3696)));
+    EXPECT_EQ(surface->x(), -hScroll->value());
+    EXPECT_TRUE(hScroll->isVisible());
+  }
+  hScroll->setValue(hScroll->value() + 37);
+  EXPECT_EQ(Editor().Layout().HScroll1.Value, hScroll->value());
+  EXPECT_EQ(surface->x(), -hScroll->value());
+}
+
+// Choosing another family lists its components.
+TEST_F(WindowTest, SchematicFamilyChoiceListsItsComponents) {
+  Open(MakeSkt);
+  window->Input().Start("");
+  auto* families = Child<QComboBox>("ComboDossier");
+  auto* components = Child<QComboBox>("ComboEmp");
+  const QString first = components->itemText(0);
+  families->setCurrentIndex(1);
+  emit families->activated(1);
+  EXPECT_NE(components->itemText(0), first);
+}
+
+
 // A click drops a pad, the right button ends the tool. Shift held on release
 // steps through a selection: the pad alone, then the hole alone; Escape lets
 // it go. A list taking the focus ends a tool too.
-TEST_F(LytWindowEvents, ClicksShiftClicksAndWhatEndsATool) {
+TEST_F(LytMainWindow, ClicksShiftClicksAndWhatEndsATool) {
   Button("OptPastilleR")->click();
   const QPoint pad = At(25.4f, 12.7f);
   ClickAt(pad);
@@ -308,7 +298,7 @@ TEST_F(LytWindowEvents, ClicksShiftClicksAndWhatEndsATool) {
 
 // Typed characters act in lower case only; a held C centres the view until
 // its real release, not at its auto-repeated ones.
-TEST_F(LytWindowEvents, KeysZoomAndCentre) {
+TEST_F(LytMainWindow, KeysZoomAndCentre) {
   const int zoom = Editor().View().Zoom;
   QTest::keyClick(surface, Qt::Key_I, Qt::ShiftModifier);
   EXPECT_EQ(Editor().View().Zoom, zoom);

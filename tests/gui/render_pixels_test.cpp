@@ -1,5 +1,6 @@
-// The pixels both programs' renderers set through the Qt canvas: what lies
-// on top, the colours, and previews that drawn twice restore every pixel.
+// The pixels both programs' renderers set through the Qt canvas (showing a
+// part of the drawing away from its corner, as the drawing area does): what
+// lies on top, the colours, and previews that drawn twice restore every pixel.
 #include "common/ui/qt_canvas.h"
 #include "lyt/core/board_renderer.h"
 #include "lyt/core/element_drawers.h"
@@ -18,9 +19,11 @@ namespace B = lyt::ElementKind;
 namespace L = lyt::BoardLayer;
 namespace S = skt::ElementKind;
 using board_tests::Element;
+using board_tests::NewItem;
 using common::Canvas;
 
 const QColor kBackground(0, 0, 0);
+const QPoint kOrigin(10, 5);  // the drawing's pixel at the image's corner
 
 QRgb Rgb32(common::Colour colour) { return common::QtCanvas::ToQColor(colour).rgb(); }
 
@@ -38,17 +41,17 @@ class RenderPixelTest : public ::testing::Test {
   }
 
   QRgb At(const common::Viewport& view, float xMm, float yMm) const {
-    return image.pixel(view.MmToPixels(xMm), view.MmToPixels(yMm));
+    return image.pixel(QPoint(view.MmToPixels(xMm), view.MmToPixels(yMm)) - kOrigin);
   }
   void Draw(const std::function<void(Canvas&)>& draw) {
-    common::QtCanvas canvas(image, QPoint(0, 0), kBackground, QColor(0, 0, 128));
+    common::QtCanvas canvas(image, kOrigin, kBackground, QColor(0, 0, 128));
     draw(canvas);
   }
   void RedrawBoard() {
-    Draw([&](Canvas& c) { lyt::RedrawBoard(board, layers, {0, 0, 256, 256}, boardView, lytFont, c); });
+    Draw([&](Canvas& c) { lyt::RedrawBoard(board, layers, kShown, boardView, lytFont, c); });
   }
   void RedrawSchematic() {
-    Draw([&](Canvas& c) { skt::RedrawSchematic(schematic, {0, 0, 256, 256}, schematicView, sktFont, c); });
+    Draw([&](Canvas& c) { skt::RedrawSchematic(schematic, kShown, schematicView, sktFont, c); });
   }
 
   lyt::Board board;
@@ -59,6 +62,7 @@ class RenderPixelTest : public ::testing::Test {
   common::Viewport schematicView{common::SktViewport};  // 12 pixels per mm
   common::StrokeFont sktFont{common::FontVariant::Skt};
   QImage image{256, 256, QImage::Format_RGB32};
+  const common::VisibleArea kShown{-kOrigin.x(), -kOrigin.y(), image.width(), image.height()};
 };
 
 // Which copper layer lies on top is seen in the renderer's pass order
@@ -99,7 +103,8 @@ TEST_F(RenderPixelTest, SchematicFreeWireIsLightGreyAndGroupedWireRed) {
 
 // Each kind of either program in hand, drawn on a busy drawing of that
 // program with its grid, shows, and drawn again restores every pixel; so
-// does the selection band both programs share.
+// do a track of no length and the selection band both programs share. All
+// of the canvas's figures are among them.
 TEST_F(RenderPixelTest, PreviewsOfEveryKindDrawnTwiceRestoreTheDrawingBitForBit) {
   auto expectRestored = [&](const std::string& what, const std::function<void(Canvas&)>& draw) {
     const QImage before = image;
@@ -114,16 +119,15 @@ TEST_F(RenderPixelTest, PreviewsOfEveryKindDrawnTwiceRestoreTheDrawingBitForBit)
                     Element(0, B::Text, L::Silkscreen, 1.5f, 2, 8, 0, 0, "R12")};
   RedrawBoard();
   auto pad = [](std::int32_t kind, std::int32_t angle) {
-    lyt::PendingItem item = board_tests::NewItem(kind, L::Through, 0.8f, 6, 6);
+    lyt::PendingItem item = NewItem(kind, L::Through, 0.8f, 6, 6);
     item.Angle = angle;
     return item;
   };
   for (const lyt::PendingItem& item :
-       {board_tests::NewItem(B::Track, L::Solder, 0.8f, 2, 3, 10, 9), pad(B::RoundPad, 0), pad(B::SquarePad, 0),
-        pad(B::OvalPad, 0), pad(B::OvalPad, 90), pad(B::RectPad, 0), pad(B::RectPad, 90),
-        board_tests::NewItem(B::Hole, L::Through, 0.5f, 6.5f, 6.5f),
-        board_tests::NewItem(B::Circle, L::Silkscreen, 3.0f, 6, 6),
-        board_tests::NewItem(B::Text, L::Solder, 1.5f, 1.5f, 5, 9, 9.5f)}) {
+       {NewItem(B::Track, L::Solder, 0.8f, 2, 3, 10, 9), NewItem(B::Track, L::Solder, 0.8f, 4, 4, 4, 4),
+        pad(B::RoundPad, 0), pad(B::SquarePad, 0), pad(B::OvalPad, 0), pad(B::OvalPad, 90), pad(B::RectPad, 0),
+        pad(B::RectPad, 90), NewItem(B::Hole, L::Through, 0.5f, 6.5f, 6.5f),
+        NewItem(B::Circle, L::Silkscreen, 3.0f, 6, 6), NewItem(B::Text, L::Solder, 1.5f, 1.5f, 5, 9, 9.5f)}) {
     board.Pending = {item};
     expectRestored("board kind " + std::to_string(item.Kind) + ", angle " + std::to_string(item.Angle),
                    [&](Canvas& c) { lyt::DrawPending(board, boardView, c); });
