@@ -51,6 +51,7 @@ class ScriptedUi : public virtual common::UiPort {
   std::deque<std::optional<common::FileChoice>> FileAnswers;  // empty: cancelled
   std::vector<std::pair<common::FileDialogKind, common::FileDialogSettings>> FileDialogs;
   RecordingCanvas Canvas;
+  common::WindowMetrics WindowMetrics{1280, 800, false, 24, 16, 16, 22};
   std::vector<common::WindowLayout> Layouts;
   common::PixelPoint Screen{640, 400};
   common::PixelPoint InDrawing{100, 100};
@@ -65,11 +66,12 @@ class ScriptedUi : public virtual common::UiPort {
   std::deque<common::TextDialogAnswer> TextAnswers;  // empty: cancelled
   bool PrinterOpens = true;                   // for "Propriétés"
   std::vector<std::string> PropertiesShown;   // printers whose set-up was shown
-  // Pages: each is drawn on Printer at 600 dpi unless PageOutcomes says it
-  // was cancelled or failed.
+  // Pages: each is drawn on Printer with pixels of PrinterPixelMm (600 dpi)
+  // unless PageOutcomes says it was cancelled or failed.
   std::vector<common::PrintJob> PrintJobs;
   std::deque<common::PrintOutcome> PageOutcomes;  // empty: printed
   RecordingCanvas Printer;
+  double PrinterPixelMmX = 25.4 / 600, PrinterPixelMmY = 25.4 / 600;
   std::function<void()> WhilePrinting;  // runs while a page is drawn, as a repaint would
 
   common::MessageAnswer ShowMessage(const std::string& text, common::MessageIcon icon,
@@ -97,7 +99,7 @@ class ScriptedUi : public virtual common::UiPort {
     return Next(FileAnswers);
   }
   common::Canvas& DrawingArea() override { return Canvas; }
-  common::WindowMetrics Metrics() const override { return {1280, 800, false, 24, 16, 16, 22}; }
+  common::WindowMetrics Metrics() const override { return WindowMetrics; }
   void ApplyLayout(const common::WindowLayout& layout) override { Layouts.push_back(layout); }
   common::PixelPoint ScreenCursor() const override { return Screen; }
   common::PixelPoint CursorInDrawingArea() const override { return InDrawing; }
@@ -136,7 +138,7 @@ class ScriptedUi : public virtual common::UiPort {
     const common::PrintOutcome outcome = Next(PageOutcomes, common::PrintOutcome::Printed);
     if (outcome != common::PrintOutcome::Printed) return outcome;
     Printer.Clear();
-    draw(Printer, 25.4 / 600, 25.4 / 600);
+    draw(Printer, PrinterPixelMmX, PrinterPixelMmY);
     if (WhilePrinting) WhilePrinting();
     return outcome;
   }
