@@ -91,16 +91,6 @@ TEST_F(RenderPixelTest, BoardPadsCoverCopperSilkscreenCoversPadsAndHolesCoverAll
   EXPECT_EQ(At(boardView, 60, 60 - 20), Rgb32(colours.SilkscreenColour));
 }
 
-// The same wire drawn with the wire tool and as part of a component.
-TEST_F(RenderPixelTest, SchematicFreeWireIsLightGreyAndGroupedWireRed) {
-  schematicView.ShowGrid = false;
-  schematic.Elements = {Sch(0, S::Wire, 0, 2, 5, 18, 5), Sch(4, S::Wire, 0, 2, 10, 18, 10)};
-  RedrawSchematic();
-  EXPECT_EQ(At(schematicView, 10, 5), qRgb(192, 192, 192));
-  EXPECT_EQ(At(schematicView, 10, 10), qRgb(255, 0, 0));
-  EXPECT_EQ(At(schematicView, 10, 7.5f), qRgb(0, 0, 0));
-}
-
 // Each kind of either program in hand, drawn on a busy drawing of that
 // program with its grid, shows, and drawn again restores every pixel; so
 // do a track of no length and the selection band both programs share. All

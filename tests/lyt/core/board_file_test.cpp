@@ -28,7 +28,6 @@ Board BoardOf(const std::string& fileName, const std::vector<BoardElement>& elem
   return board;
 }
 
-
 // The magic follows the extension in any case; any other name gets the
 // board's, so that every file written can be read back. Deleted elements are
 // left out; a line break inside a text cannot split its line.
@@ -65,16 +64,6 @@ std::vector<ReadCase> ReadCases() {
       // Line feeds alone, no final line end, other spellings of numbers.
       {"\"LYT 3\"\n1,1\n" + hole + " 3 , 1 , 0 , .5 , 1E-05 , -2 , 1.5e2 , 0 , \" t \" , 90 ", "lu.Lyt",
        {}, true, "\"LYT 3\"\r\n1,1\r\n" + hole + "3,1,0,0.5,0.00001,-2,150,0,\" t \",90\r\n", 4}};
-  // What the writer writes comes back: unknown kinds, awkward numbers, texts
-  // quoted, with commas, quotes and blanks at either end.
-  const std::string written = WriteDocument(
-      BoardOf("", {kTrack, Element(0, 3, 1, 1.0f, 1, 2, 3, 4),
-                   Element(7, OvalPad, 3, 0.635f, 3.3333333f, 1e-6f, 0, 0, "", 90),
-                   Element(-3, RectPad, 3, 0.635f, -1.27f, -0.0001f, 123456.7f, 0, "", 270),
-                   Element(0, Text, 2, 2.5f, 1, 2, 30, 5, " R1, \"C2\" é Ω ", 180),
-                   Element(0, Text, 1, 1, 1, 2, 3, 4, "\"x\"\"y,,,\"")}),
-      1.385f, 1.42f);
-  cases.push_back({written, "lu.Lyt", {}, true, written, 8});
   // Another magic or a bad grid line: nothing is read.
   for (const char* bytes : {"\"SKT 1\"\r\n1,1\r\n", "\"lyt 3\"\r\n1,1\r\n", "", "\r\n", "\"LY\"\r\n",
                             "\"LYT 3\",1\r\n1,1\r\n", "\"LYT 3\"\r\n", "\"LYT 3\"\r\n1.27\r\n",
