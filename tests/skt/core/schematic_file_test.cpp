@@ -1,5 +1,6 @@
-// Schematic and component files: the writer, both readers, saving, and the
-// round trip between them.
+// Schematic and component files: the writer, both readers, saving, the
+// round trip between them, and the component library's lists.
+#include "skt/core/component_library.h"
 #include "skt/core/schematic_file.h"
 #include "support/test_files.h"
 
@@ -16,6 +17,7 @@ using namespace skt;
 using namespace skt::ElementKind;
 using common::MessageIcon;
 using namespace testing_support;
+using Names = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 SchematicElement Element(std::int32_t group, std::int32_t kind, float size, float x1, float y1,
@@ -29,7 +31,6 @@ Schematic SchematicOf(const std::string& fileName, const std::vector<SchematicEl
   std::tie(schematic.FileName, schematic.Elements) = std::tie(fileName, elements);
   return schematic;
 }
-
 
 const std::string Skt = "\"SKT 1\"\r\n";
 const std::string WireLine = "0,1,0,10,20,35,20,\"\",0\r\n";
@@ -183,6 +184,30 @@ TEST(SchematicFileSave, ClearsModifiedOnlyWhenWritten) {
                               schematic.Modified, ReadBytes(fileName)),
               std::make_tuple(saved, refill, problem, !saved, bytes));
   }
+}
+
+// Families are the folders of the root, components the files with the
+// extension in any case, both sorted ignoring case; "c.cmp" and "c.CMP"
+// open the same component and are listed once. A family asked in another
+// letter case is still found.
+TEST(ComponentLibrary, ListsFamiliesAndTheirComponents) {
+  testing_support::TempFolder folder;
+  const std::string program = folder.Path().u8string();
+  const fs::path root = folder.Path() / "composants";
+  EXPECT_TRUE(skt::ListFamilies(program).empty()) << "no library";
+  for (const char* family : {"transistors", "Résistances", "CI", "Connecteurs/R.Cmp"})
+    fs::create_directories(root / fs::u8path(family));
+  testing_support::WriteBytes((root / "lisez-moi.Cmp").u8string(), "");
+  EXPECT_EQ(skt::ListFamilies(program),
+            (Names{"CI", "Connecteurs", "Résistances", "transistors"}));
+
+  for (const char* name : {"b.cmp", "Zeta.Cmp", "alpha.Cmp", "c.CMP", "c.cmp", "R.Cmp.bak", ".Cmp",
+                           "notes.txt", "cmp"})
+    testing_support::WriteBytes((root / "CI" / name).u8string(), "");
+  EXPECT_EQ(skt::ListComponents(program, "CI"), (Names{"alpha", "b", "c", "Zeta"}));
+  EXPECT_EQ(skt::ListComponents(program, "ci"), (Names{"alpha", "b", "c", "Zeta"}));
+  EXPECT_TRUE(skt::ListComponents(program, "Connecteurs").empty()) << "a folder is no component";
+  EXPECT_TRUE(skt::ListComponents(program, "Absent").empty());
 }
 
 }  // namespace
