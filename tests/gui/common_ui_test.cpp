@@ -1,8 +1,8 @@
-// The shared window parts: the Qt canvas, the help window and the
-// registration of the file types with the desktop.
+// The shared window parts: the help window and the registration of the
+// file types with the desktop (the Qt canvas is seen through the renderers'
+// pixels).
 #include "common/ui/file_type_registration.h"
 #include "common/ui/help_window.h"
-#include "common/ui/qt_canvas.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,91 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <tuple>
-
 namespace {
-
-using common::Canvas;
-using common::Colour;
-using common::Rgb;
-
-const QColor kHighlight(0, 0, 128);
-constexpr Colour kRed = Rgb(255, 0, 0), kYellow = Rgb(255, 255, 0);
-
-void Filled(Canvas& c, Colour fill) {
-  c.SetFillStyle(common::FillStyle::Solid);
-  c.SetFillColour(fill);
-}
-
-// On a busy background, so that an inverting figure drawn twice has
-// something to get wrong: it shows the first time, restores the second.
-// Every pixel it changes lies in the part the canvas says it drew on (the
-// part the drawing area repaints), and a filled figure's middle is the
-// background inverted by its colour.
-TEST(QtCanvasTest, InvertingFiguresDrawnTwiceRestoreEveryPixel) {
-  QImage image(120, 90, QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      image.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 11) & 0xFF, ((x + y) * 5) & 0xFF));
-  const QImage before = image;
-  using Draw = std::function<void(Canvas&)>;
-  auto line = [](int width, int x1, int y1, int x2, int y2) -> Draw {
-    return [=](Canvas& c) { c.SetLineWidth(width), c.DrawLine(x1, y1, x2, y2, kRed); };
-  };
-  // Filled with a one-pixel pen, an outline with a wider one.
-  auto circle = [](int width, Colour pen, Colour fill, int radius, double aspect) -> Draw {
-    return [=](Canvas& c) {
-      c.SetLineWidth(width);
-      if (width == 1) Filled(c, fill);
-      c.DrawCircle(60, 50, radius, pen, aspect);
-    };
-  };
-  const std::pair<const char*, Draw> figures[] = {
-      {"thin line", line(1, 12, 8, 90, 60)},
-      {"wide round line", line(9, 20, 20, 100, 40)},
-      {"zero-length wide line", line(7, 50, 50, 50, 50)},
-      {"filled box", [](Canvas& c) { Filled(c, kRed), c.DrawBox(30, 30, 50, 44, kRed); }},
-      {"dotted box",
-       [](Canvas& c) { c.SetLineStyle(common::LineStyle::Dot), c.DrawBox(90, 70, 20, 10, kRed); }},
-      {"filled circle", circle(1, kRed, kRed, 17, 1.0)},
-      {"filled oval", circle(1, kRed, kRed, 30, 0.5)},
-      {"hole with another fill", circle(1, Rgb(128, 128, 255), Rgb(0, 0, 0), 12, 1.0)},
-      {"outline circle", circle(3, kYellow, 0, 25, 1.0)},
-      {"single pixel", [](Canvas& c) { c.SetPixel(40, 30, Rgb(1, 2, 3)); }}};
-  const QPoint origin(10, 5);
-  auto inverted = [](QRgb background, Colour ink) { return ~(background ^ common::QtCanvas::ToQColor(ink).rgb()) | 0xFF000000u; };
-  for (const auto& [name, draw] : figures)
-    for (int time = 0; time < 2; ++time) {
-      const QImage previous = image;
-      QRect drawn;
-      {
-        common::QtCanvas canvas(image, origin, Qt::black, kHighlight);
-        canvas.SetDrawMode(common::DrawMode::NotXorPen);
-        draw(canvas);
-        drawn = canvas.TakeDamage().translated(-origin);
-      }
-      EXPECT_EQ(image == before, time == 1) << name;
-      QRect changed;
-      for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-          if (image.pixel(x, y) != previous.pixel(x, y)) changed |= QRect(x, y, 1, 1);
-      EXPECT_TRUE(drawn.contains(changed)) << name;
-    }
-  const QPoint middle = QPoint(60, 50) - origin;
-  const std::tuple<const char*, Draw, Colour> filled[] = {{"filled circle", figures[5].second, kRed},
-                                                          {"filled box", figures[3].second, kRed},
-                                                          {"hole fill", figures[7].second, Rgb(0, 0, 0)}};
-  for (const auto& [name, draw, ink] : filled) {
-    common::QtCanvas canvas(image, origin, Qt::black, kHighlight);
-    canvas.SetDrawMode(common::DrawMode::NotXorPen);
-    draw(canvas);
-    const QPoint at = std::string(name) == "filled box" ? QPoint(40, 37) - origin : middle;
-    EXPECT_EQ(image.pixel(at), inverted(before.pixel(at), ink)) << name;
-    draw(canvas);
-  }
-}
 
 // Each guide loads from the sources into a read-only box, its first and last
 // sections showing; later uses bring back the same non-modal window.

@@ -2,12 +2,12 @@
 
 #include "lyt/core/board.h"
 #include "lyt/editor/board_editor.h"
+#include "support/editor_fixture.h"
 #include "support/scripted_board_ui.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -40,12 +40,9 @@ std::vector<std::int32_t> Column(const std::vector<Record>& records, Field Recor
   return values;
 }
 
-// The texts of the board's file messages.
-inline const char* const kFileNotFound = "Fichier Introuvable!";
-inline const char* const kWrongType = "Type de Fichier incorrect,\r\nlecture impossible !";
+// The texts of the footprint file messages.
 inline const char* const kFootprintNotFound = "Fichier d'empreinte Introuvable!";
 inline const char* const kWrongFootprint = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
-inline const char* const kWriteProtected = "Disquette protégée en écriture, \r\nEnregistrement impossible !";
 
 // Exactly one message was shown: `text` with `icon`, an OK button and no title.
 inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text, common::MessageIcon icon) {
@@ -55,33 +52,12 @@ inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::s
             std::make_tuple(text, icon, common::MessageButtons::Ok, std::string()));
 }
 
-// The board editor as the window drives it, on a program folder of its own,
-// with pointer positions in millimetres turned into pixels at the current zoom.
-class EditorTest : public ::testing::Test {
+// The board editor as the window drives it (see EditorFixture), positions
+// also in grid steps.
+class EditorTest : public testing_support::EditorFixture<lyt::BoardEditor, testing_support::ScriptedBoardUi> {
  protected:
-  EditorTest() : editor(ui, folder.Path().u8string()) {}
-
-  lyt::Board& Doc() { return editor.Document(); }
   // `steps` grid steps from the origin, snapped as the editor snaps.
   float G(int steps) const { return editor.View().SnapX(static_cast<float>(steps) * 1.27f); }
-  float Px(float mm) const { return static_cast<float>(editor.View().MmToPixels(mm)); }
-  void Move(float x, float y, bool left = false) {
-    ui.InDrawing = {editor.View().MmToPixels(x), editor.View().MmToPixels(y)};
-    lyt::MouseButtons buttons;
-    buttons.Left = left;
-    editor.MouseMove(buttons, false, Px(x), Px(y));
-  }
-  void Click(float x, float y, bool shift = false, lyt::MouseButton button = lyt::MouseButton::Left) {
-    Move(x, y);
-    editor.MouseDown(button, shift, Px(x), Px(y));
-    editor.MouseUp(button, shift, Px(x), Px(y));
-  }
-  void Drag(float fromX, float fromY, float toX, float toY) {
-    Move(fromX, fromY);
-    editor.MouseDown(lyt::MouseButton::Left, false, Px(fromX), Px(fromY));
-    Move(toX, toY, true);
-    editor.MouseUp(lyt::MouseButton::Left, false, Px(toX), Px(toY));
-  }
   // A band from an empty spot: it selects at the first move without a button.
   void Band(float x1, float y1, float x2, float y2) {
     Drag(x1, y1, x1, y1);
@@ -89,7 +65,6 @@ class EditorTest : public ::testing::Test {
     editor.MouseUp(lyt::MouseButton::Left, false, Px(x2), Px(y2));
     Move(x2, y2);
   }
-  void Escape() { editor.KeyDown(lyt::Key::Escape, false, false, false); }
   // A pad with its hole on a grid point; a track between two grid points.
   void AddPad(int x, int y, std::int32_t group = 0, std::int32_t kind = lyt::ElementKind::RoundPad) {
     Doc().Elements.push_back(Element(group, kind, lyt::BoardLayer::Through, 0.79375f, G(x), G(y)));
@@ -98,17 +73,6 @@ class EditorTest : public ::testing::Test {
   void AddTrack(int x1, int y1, int x2, int y2, std::int32_t layer = lyt::BoardLayer::Solder) {
     Doc().Elements.push_back(Element(0, lyt::ElementKind::Track, layer, 0.3175f, G(x1), G(y1), G(x2), G(y2)));
   }
-  // The elements not deleted, in table order.
-  std::vector<lyt::BoardElement> Live() const {
-    std::vector<lyt::BoardElement> live;
-    std::copy_if(editor.Document().Elements.begin(), editor.Document().Elements.end(),
-                 std::back_inserter(live), [](const lyt::BoardElement& e) { return e.Kind != 0; });
-    return live;
-  }
-
-  TempFolder folder;
-  testing_support::ScriptedBoardUi ui;
-  lyt::BoardEditor editor;
 };
 
 }  // namespace board_tests

@@ -3,6 +3,7 @@
 #include "common/core/canvas.h"
 
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -60,6 +61,26 @@ class RecordingCanvas : public common::Canvas {
   void SetFillColour(common::Colour colour) override { FillColour = colour; }
   common::Colour HighlightColour() const override { return Highlight; }
 
+  // The figures drawn from the `from`th, one per line: shape, coordinates (a
+  // circle's radius third), the pen and fill when not the plain ones, and
+  // with `name` the pen's colour too; colours are numbers unless named.
+  std::string Describe(std::size_t from = 0, std::string (*name)(common::Colour) = nullptr) const {
+    static const char* const modes[] = {"", " notxor", " black", " white"};
+    std::string text;
+    for (std::size_t i = from; i < Drawing.size(); ++i) {
+      const Drawn& d = Drawing[i];
+      text += d.What == Shape::Line ? "line" : d.What == Shape::Box ? "box" : "circle";
+      for (int v : {d.X1, d.Y1, d.X2, d.Y2}) text += " " + std::to_string(v);
+      if (d.Width != 1) text += " width " + std::to_string(d.Width);
+      if (d.Aspect != 1.0) text += " aspect " + std::to_string(d.Aspect).substr(0, 3);
+      if (d.Style != common::LineStyle::Solid) text += d.Style == common::LineStyle::Dash ? " dashed" : " dotted";
+      text += modes[static_cast<int>(d.Mode)];
+      const auto [fill, fillColour] = Fills[i];
+      if (fill == common::FillStyle::Solid) text += " filled " + (name ? name(fillColour) : std::to_string(fillColour));
+      text += (name ? " " + name(d.Colour) : std::string()) + "\n";
+    }
+    return text;
+  }
   std::vector<Drawn> Lines() const {
     std::vector<Drawn> lines;
     for (const Drawn& d : Drawing)

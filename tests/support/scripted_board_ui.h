@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -14,7 +15,6 @@ namespace testing_support {
 // The board editor's window: the shared part and the board's own dialogs.
 class ScriptedBoardUi : public ScriptedUi, public lyt::BoardUi {
  public:
-  common::Colour ShapeColour = 0;
   // Each grid-step dialog tries these answers in turn until one is accepted
   // (or they run out, which is a cancel).
   std::deque<std::pair<std::string, std::string>> GridStepAnswers;
@@ -22,7 +22,6 @@ class ScriptedBoardUi : public ScriptedUi, public lyt::BoardUi {
   // Print dialog: each showing clicks "Propriétés" once per entry of
   // PropertiesClicks (with that printer chosen), then "Imprimer" with each of
   // PrintChoices in turn until one prints; running out is "Annuler".
-  int PrintDialogShown = 0;
   std::deque<std::string> PropertiesClicks;
   std::deque<lyt::PrintChoice> PrintChoices;
   std::vector<bool> PrintResults;             // what each "Imprimer" returned
@@ -31,24 +30,14 @@ class ScriptedBoardUi : public ScriptedUi, public lyt::BoardUi {
       const std::string& stepX, const std::string& stepY,
       const std::function<bool(const std::string&, const std::string&)>& accept) override {
     GridStepShown.emplace_back(stepX, stepY);
-    while (!GridStepAnswers.empty()) {
-      auto answer = GridStepAnswers.front();
-      GridStepAnswers.pop_front();
-      if (accept(answer.first, answer.second)) return;
-    }
+    while (!GridStepAnswers.empty())
+      if (std::apply(accept, Next(GridStepAnswers))) return;
   }
-  void SetShapeColour(common::Colour colour) override { ShapeColour = colour; }
+  void SetShapeColour(common::Colour) override {}
   void ShowPrintDialog(const lyt::PrintDialogHandlers& handlers) override {
-    ++PrintDialogShown;
-    while (!PropertiesClicks.empty()) {
-      std::string printer = PropertiesClicks.front();
-      PropertiesClicks.pop_front();
-      handlers.Properties(printer);
-    }
+    while (!PropertiesClicks.empty()) handlers.Properties(Next(PropertiesClicks));
     while (!PrintChoices.empty()) {
-      lyt::PrintChoice choice = PrintChoices.front();
-      PrintChoices.pop_front();
-      PrintResults.push_back(handlers.Print(choice));
+      PrintResults.push_back(handlers.Print(Next(PrintChoices)));
       if (PrintResults.back()) return;
     }
   }

@@ -12,6 +12,15 @@
 
 namespace testing_support {
 
+// The next of the scripted answers, taken; `none` when they have run out.
+template <class T>
+T Next(std::deque<T>& answers, T none = T()) {
+  if (answers.empty()) return none;
+  T answer = std::move(answers.front());
+  answers.pop_front();
+  return answer;
+}
+
 // A UI port that records what the core shows and answers from a script.
 class ScriptedUi : public virtual common::UiPort {
  public:
@@ -53,7 +62,6 @@ class ScriptedUi : public virtual common::UiPort {
   std::string Option;
   std::map<std::string, int> ListIndices;  // overrides the index chosen by FillList
   int EditMenuPopUps = 0;
-  int DrawingFocus = 0;
   std::vector<common::TextDialogRequest> TextRequests;
   std::deque<common::TextDialogAnswer> TextAnswers;  // empty: cancelled
   bool PrinterOpens = true;                   // for "Propriétés"
@@ -63,26 +71,19 @@ class ScriptedUi : public virtual common::UiPort {
   std::vector<common::PrintJob> PrintJobs;
   std::deque<common::PrintOutcome> PageOutcomes;  // empty: printed
   RecordingCanvas Printer;
-  double PrinterPixelMmX = 25.4 / 600;
-  double PrinterPixelMmY = 25.4 / 600;
+  double PrinterPixelMmX = 25.4 / 600, PrinterPixelMmY = 25.4 / 600;
   std::function<void()> WhilePrinting;  // runs while a page is drawn, as a repaint would
 
   common::MessageAnswer ShowMessage(const std::string& text, common::MessageIcon icon,
                                     common::MessageButtons buttons,
                                     const std::string& title) override {
     Messages.push_back({text, icon, buttons, title});
-    if (buttons == common::MessageButtons::Ok || Answers.empty()) return common::MessageAnswer::Ok;
-    common::MessageAnswer answer = Answers.front();
-    Answers.pop_front();
-    return answer;
+    return buttons == common::MessageButtons::Ok ? common::MessageAnswer::Ok : Next(Answers, common::MessageAnswer::Ok);
   }
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override {
     Inputs.push_back({prompt, title, defaultAnswer});
-    if (InputAnswers.empty()) return std::string();
-    std::string answer = InputAnswers.front();
-    InputAnswers.pop_front();
-    return answer;
+    return Next(InputAnswers);
   }
   void SetStatusText(int panel, const std::string& text) override { Status[panel] = text; }
   void SetCaption(const std::string& caption) override { Caption = caption; }
@@ -95,10 +96,7 @@ class ScriptedUi : public virtual common::UiPort {
   std::optional<common::FileChoice> AskFileName(common::FileDialogKind kind,
                                                 const common::FileDialogSettings& settings) override {
     FileDialogs.emplace_back(kind, settings);
-    if (FileAnswers.empty()) return std::nullopt;
-    std::optional<common::FileChoice> answer = FileAnswers.front();
-    FileAnswers.pop_front();
-    return answer;
+    return Next(FileAnswers);
   }
   common::Canvas& DrawingArea() override { return Canvas; }
   common::WindowMetrics Metrics() const override { return WindowMetrics; }
@@ -121,19 +119,14 @@ class ScriptedUi : public virtual common::UiPort {
   }
   std::string ListText(const std::string& control) const override {
     auto list = Lists.find(control);
-    int index = ListIndex(control);
-    if (list == Lists.end() || index < 0 || index >= static_cast<int>(list->second.first.size()))
-      return std::string();
-    return list->second.first[static_cast<std::size_t>(index)];
+    const std::size_t index = static_cast<std::size_t>(ListIndex(control));  // -1: past any end
+    return list == Lists.end() || index >= list->second.first.size() ? std::string() : list->second.first[index];
   }
   void PopUpEditMenu() override { ++EditMenuPopUps; }
-  void FocusDrawingArea() override { ++DrawingFocus; }
+  void FocusDrawingArea() override {}
   common::TextDialogAnswer ShowTextDialog(const common::TextDialogRequest& request) override {
     TextRequests.push_back(request);
-    if (TextAnswers.empty()) return common::TextDialogAnswer{};
-    common::TextDialogAnswer answer = TextAnswers.front();
-    TextAnswers.pop_front();
-    return answer;
+    return Next(TextAnswers);
   }
   bool ShowPrinterProperties(const std::string& printer) override {
     PropertiesShown.push_back(printer);
@@ -142,11 +135,7 @@ class ScriptedUi : public virtual common::UiPort {
   common::PrintOutcome PrintPage(const common::PrintJob& job,
                                  const common::PageDrawer& draw) override {
     PrintJobs.push_back(job);
-    common::PrintOutcome outcome = common::PrintOutcome::Printed;
-    if (!PageOutcomes.empty()) {
-      outcome = PageOutcomes.front();
-      PageOutcomes.pop_front();
-    }
+    const common::PrintOutcome outcome = Next(PageOutcomes, common::PrintOutcome::Printed);
     if (outcome != common::PrintOutcome::Printed) return outcome;
     Printer.Clear();
     draw(Printer, PrinterPixelMmX, PrinterPixelMmY);
@@ -154,8 +143,7 @@ class ScriptedUi : public virtual common::UiPort {
     return outcome;
   }
 
-  int HelpShown = 0;
-  void ShowHelp() override { ++HelpShown; }
+  void ShowHelp() override {}
   // Clipboard pictures: their sizes, and the last one drawn.
   std::vector<std::pair<int, int>> ClipboardSizes;
   RecordingCanvas ClipboardPicture;

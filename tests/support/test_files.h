@@ -1,9 +1,12 @@
 #pragma once
 
+#include "common/core/file_problem.h"
+
 #include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <iterator>
 #include <string>
 #include <system_error>
@@ -49,6 +52,11 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A problem as one text, for comparisons: its text and icon, or "none".
+inline std::string Describe(const std::optional<common::FileProblem>& problem) {
+  return problem ? problem->Text + " / icon " + std::to_string(static_cast<int>(problem->Icon)) : "none";
 }
 
 }  // namespace testing_support

@@ -22,24 +22,6 @@ using testing_support::RecordingCanvas;
 
 constexpr Colour kPad = Rgb(10, 20, 30), kPreview = Rgb(200, 0, 200), kHoleFill = Rgb(1, 2, 3);
 
-// The figures drawn from the `from`th, one per line: shape, coordinates, then
-// the pen and fill they were drawn with when not the plain ones.
-std::string Describe(const RecordingCanvas& canvas, std::size_t from = 0) {
-  std::string text;
-  for (std::size_t i = from; i < canvas.Drawing.size(); ++i) {
-    const RecordingCanvas::Drawn& d = canvas.Drawing[i];
-    text += std::vector<std::string>{"line", "box", "circle"}[static_cast<int>(d.What)];
-    for (int v : {d.X1, d.Y1, d.X2, d.Y2}) text += " " + std::to_string(v);
-    if (d.Width != 1) text += " width " + std::to_string(d.Width);
-    if (d.Aspect != 1.0) text += " aspect " + std::to_string(d.Aspect).substr(0, 3);
-    if (d.Style != common::LineStyle::Solid) text += " dotted";
-    if (d.Mode != DrawMode::CopyPen) text += " notxor";
-    const bool filled = canvas.Fills[i].first == common::FillStyle::Solid;
-    text += (filled ? " filled " + std::to_string(canvas.Fills[i].second) : std::string()) + "\n";
-  }
-  return text;
-}
-
 class BoardRenderTest : public ::testing::Test {
  protected:
   BoardRenderTest() {
@@ -105,7 +87,7 @@ TEST_F(BoardRenderTest, SelectedElementsAreDrawnOnlyFromPendingAsInvertingPrevie
   for (std::int32_t i = 0; i < 3; ++i) AddToPending(board, i, PendingMove::Whole);
   Redraw();
   const std::string hole = " notxor filled " + std::to_string(kHoleFill) + "\n";
-  EXPECT_EQ(Describe(canvas, 2),
+  EXPECT_EQ(canvas.Describe(2),
             "line 19 38 151 38 width 19 notxor\nbox 57 76 170 113 notxor\ncircle 94 94 8 0" + hole +
                 "line 82 94 106 94 notxor\nline 94 82 94 106 notxor\n");
   for (std::size_t i = 2; i < canvas.Drawing.size(); ++i) EXPECT_EQ(canvas.Drawing[i].Colour, kPreview);
@@ -113,7 +95,7 @@ TEST_F(BoardRenderTest, SelectedElementsAreDrawnOnlyFromPendingAsInvertingPrevie
   board.Pending = {NewItem(Track, Solder, 0.01f, 1, 1, 5, 1), NewItem(RoundPad, Through, 0.01f, 3, 3)};
   canvas.Clear();
   DrawPending(board, viewport, canvas);
-  EXPECT_EQ(Describe(canvas),
+  EXPECT_EQ(canvas.Describe(),
             "line 19 19 94 19 notxor\ncircle 57 57 1 0 notxor filled " + std::to_string(kPreview) + "\n");
 }
 
@@ -144,7 +126,7 @@ TEST(ElementDrawers, FiguresOfEachKindWhateverTheCanvasStateBefore) {
     std::tie(canvas.Width, canvas.Style, canvas.Fill) =
         std::make_tuple(7, common::LineStyle::Dot, common::FillStyle::Solid);
     draw(canvas);
-    EXPECT_EQ(Describe(canvas), expected);
+    EXPECT_EQ(canvas.Describe(), expected);
     if (canvas.Drawing.empty()) continue;
     EXPECT_EQ(std::make_pair(canvas.Fill, canvas.Style),
               std::make_pair(common::FillStyle::Transparent, common::LineStyle::Solid)) << expected;
@@ -161,7 +143,7 @@ TEST(ElementDrawers, HugeNegativeSizesSaturate) {
   DrawSquarePad(10, 10, r, kPad, DrawMode::CopyPen, canvas);
   DrawRectPad(10, 10, r, kPad, DrawMode::CopyPen, 0, canvas);
   const std::string box = "box " + hi + " " + hi + " " + lo + " " + lo + " filled " + std::to_string(kPad);
-  EXPECT_EQ(Describe(canvas, 1), "line " + hi + " 10 " + lo + " 10\nline 10 " + hi + " 10 " + lo + "\n" +
+  EXPECT_EQ(canvas.Describe(1), "line " + hi + " 10 " + lo + " 10\nline 10 " + hi + " 10 " + lo + "\n" +
                                      box + "\n" + box + "\n");
 }
 

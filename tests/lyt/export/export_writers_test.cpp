@@ -110,6 +110,8 @@ TEST(GerberLayer, TrackAndThroughPadGiveTheseFilesByteForByte) {
       << "an empty layer still gets its file";
 }
 
+// Each file takes its own layer's figures: the tracks of the copper layers
+// go to theirs alone.
 TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
   // Added in the reverse of the numbering order, two track widths.
   const std::int32_t s = kSilkscreen;
@@ -117,7 +119,8 @@ TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
       E(Text, s, 2.0f, 50, 50, 0, 0, "A"), E(Circle, s, 1.0f, 60, 60), E(RectPad, s, 0.5f, 70, 70),
       E(OvalPad, s, 1.0f, 80, 80),         E(SquarePad, s, 0.6f, 90, 90),
       E(RoundPad, s, 0.5f, 100, 100),      E(Track, s, 0.4f, 1, 1, 2, 2),
-      E(Track, s, 0.25f, 1, 1, 2, 2),      E(Track, s, 0.4f, 3, 3, 4, 4)};
+      E(Track, s, 0.25f, 1, 1, 2, 2),      E(Track, s, 0.4f, 3, 3, 4, 4),
+      E(Track, kComponent, 0.8f, 5, 5, 9, 5), E(Track, kSolder, 0.5f, 5, 6, 9, 6)};
   const std::string of = "G04 définition des ouvertures pour ";
   EXPECT_EQ(Part(Layer(board, s), false),
             (Strings{of + "les pistes *", "%ADD10C,0.4*%", "%ADD11C,0.25*%", of + "les pastilles rondes *",
@@ -126,6 +129,8 @@ TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
                      of + "les pastilles rectangulaires *", "%ADD16R,2.X1.X0.2*%", "%ADD17R,1.X2.X0.2*%",
                      "G04 définition de l'ouverture pour les cercles *", "%ADD18C,0.150*%", of + "le texte *",
                      "%ADD19C,0.333*%"}));
+  for (const auto& [layer, width] : {std::pair{kComponent, "0.8"}, {kSolder, "0.5"}})
+    EXPECT_EQ(Part(Layer(board, layer), false), (Strings{of + "les pistes *", "%ADD10C," + std::string(width) + "*%"}));
 }
 
 TEST(GerberLayer, BodiesHoldTheseLines) {
@@ -160,22 +165,6 @@ TEST(GerberLayer, BodiesHoldTheseLines) {
     EXPECT_EQ(Part(ExportGerberLayer(board, layer, problems), true), body);
     ExportGerberLayer(board, layer, problems);  // a second file with the same list
     EXPECT_EQ(problems, told);
-  }
-}
-
-// Each file takes its own layer's tracks and circles (and the pads and
-// holes of the whole files above).
-TEST(GerberLayer, EachFileTakesItsOwnLayer) {
-  const char* const widths[] = {"0.8", "0.5", "0.25"};
-  std::vector<BoardElement> board = {E(Circle, kSilkscreen, 2.5f, 80, 30)};
-  for (std::int32_t layer : {kComponent, kSolder, kSilkscreen})
-    board.push_back(E(Track, layer, std::stof(widths[layer]), 5, 5.0f + layer, 60, 5));
-  for (std::int32_t layer : {kComponent, kSolder, kSilkscreen}) {
-    Strings apertures = {"G04 définition des ouvertures pour les pistes *",
-                         "%ADD10C," + std::string(widths[layer]) + "*%"};
-    if (layer == kSilkscreen)
-      apertures.insert(apertures.end(), {"G04 définition de l'ouverture pour les cercles *", "%ADD11C,0.150*%"});
-    EXPECT_EQ(Part(Layer(board, layer), false), apertures) << layer;
   }
 }
 

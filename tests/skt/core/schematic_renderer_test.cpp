@@ -20,24 +20,6 @@ const char* const kColourNames[] = {"",       "wire",   "bus",  "dotted", "junct
 
 std::string Name(common::Colour colour) { return colour < 9 ? kColourNames[colour] : "highlight"; }
 
-// The figures drawn, one per line: shape, coordinates (a circle's radius
-// third), the pen when not the plain one, the fill when solid, the colour.
-std::string Describe(const RecordingCanvas& canvas) {
-  std::string text;
-  for (std::size_t i = 0; i < canvas.Drawing.size(); ++i) {
-    const RecordingCanvas::Drawn& d = canvas.Drawing[i];
-    text += std::vector<std::string>{"line", "box", "circle"}[static_cast<int>(d.What)];
-    for (int v : {d.X1, d.Y1, d.X2, d.Y2}) text += " " + std::to_string(v);
-    if (d.Width != 1) text += " width " + std::to_string(d.Width);
-    if (d.Style != common::LineStyle::Solid) text += " dashed";
-    if (d.Mode == DrawMode::NotXorPen) text += " notxor";
-    if (canvas.Fills[i].first == common::FillStyle::Solid)
-      text += " filled " + Name(canvas.Fills[i].second);
-    text += " " + Name(d.Colour) + "\n";
-  }
-  return text;
-}
-
 // At 48 pixels per mm the pens differ: wire 5, bus 24, junction half 19.
 class SchematicRenderTest : public ::testing::Test {
  protected:
@@ -94,7 +76,7 @@ TEST_F(SchematicRenderTest, EachKindFreeGroupedAndInHand) {
       schematic.Elements = {ElementOf(k.Kind, group)};
       canvas.Clear();
       DrawElements(schematic, viewport, font, canvas);
-      EXPECT_EQ(Describe(canvas), group == 0 ? k.Free : k.Grouped);
+      EXPECT_EQ(canvas.Describe(0, Name), group == 0 ? k.Free : k.Grouped);
       EXPECT_EQ(std::make_pair(canvas.Style, canvas.Fill),
                 std::make_pair(common::LineStyle::Solid, common::FillStyle::Transparent));
     }
@@ -103,7 +85,7 @@ TEST_F(SchematicRenderTest, EachKindFreeGroupedAndInHand) {
     schematic.Pending[1].Active = false;
     canvas.Clear();
     DrawPending(schematic, viewport, canvas);
-    EXPECT_EQ(Describe(canvas), k.InHand);
+    EXPECT_EQ(canvas.Describe(0, Name), k.InHand);
     EXPECT_EQ(std::make_pair(canvas.Style, canvas.Fill),
               std::make_pair(common::LineStyle::Solid, common::FillStyle::Transparent));
   }
@@ -119,7 +101,7 @@ TEST_F(SchematicRenderTest, RedrawShowsSelectedElementsOnlyAsTheirCopyInHand) {
   std::tie(canvas.Mode, canvas.Style) = std::make_pair(DrawMode::NotXorPen, common::LineStyle::Dot);
   RedrawSchematic(schematic, VisibleArea{0, 0, 100, 100}, viewport, font, canvas);
   EXPECT_EQ(canvas.Clears, 1);
-  EXPECT_EQ(Describe(canvas),
+  EXPECT_EQ(canvas.Describe(0, Name),
             "line 6768 4704 6960 4704 highlight\n"  // centre mark: 2 mm arms at (143, 98)
             "line 6864 4608 6864 4800 highlight\n"
             "line 48 96 240 192 width 5 symbol\n"

@@ -1,0 +1,160 @@
+// The pixels both programs' renderers set through the Qt canvas (showing a
+// part of the drawing away from its corner, as the drawing area does): what
+// lies on top, the colours, and previews that drawn twice restore every pixel.
+#include "common/ui/qt_canvas.h"
+#include "lyt/core/board_renderer.h"
+#include "lyt/core/element_drawers.h"
+#include "skt/core/schematic_drawers.h"
+#include "skt/core/schematic_renderer.h"
+#include "support/board_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+namespace B = lyt::ElementKind;
+namespace L = lyt::BoardLayer;
+namespace S = skt::ElementKind;
+using board_tests::Element;
+using board_tests::NewItem;
+using common::Canvas;
+
+const QColor kBackground(0, 0, 0);
+const QPoint kOrigin(10, 5);  // the drawing's pixel at the image's corner
+
+QRgb Rgb32(common::Colour colour) { return common::QtCanvas::ToQColor(colour).rgb(); }
+
+// A schematic element; the kinds that show a text show this one.
+skt::SchematicElement Sch(std::int32_t group, std::int32_t kind, float size, float x1, float y1, float x2 = 0,
+                           float y2 = 0) {
+  return {group, kind, size, x1, y1, x2, y2, false, "R1&µ", 0};
+}
+
+class RenderPixelTest : public ::testing::Test {
+ protected:
+  RenderPixelTest() {
+    board.Colours.PadColour = common::Rgb(255, 128, 0);  // apart from both copper colours
+    board.Colours.HoleFillColour = common::Rgb(1, 2, 3);
+  }
+
+  QRgb At(const common::Viewport& view, float xMm, float yMm) const {
+    return image.pixel(QPoint(view.MmToPixels(xMm), view.MmToPixels(yMm)) - kOrigin);
+  }
+  // The part of the image the canvas says it drew on (what the drawing
+  // area repaints).
+  QRect Draw(const std::function<void(Canvas&)>& draw) {
+    common::QtCanvas canvas(image, kOrigin, kBackground, QColor(0, 0, 128));
+    draw(canvas);
+    return canvas.TakeDamage().translated(-kOrigin);
+  }
+  void RedrawBoard() {
+    Draw([&](Canvas& c) { lyt::RedrawBoard(board, layers, kShown, boardView, lytFont, c); });
+  }
+  void RedrawSchematic() {
+    Draw([&](Canvas& c) { skt::RedrawSchematic(schematic, kShown, schematicView, sktFont, c); });
+  }
+
+  lyt::Board board;
+  common::Viewport boardView{common::LytViewport};
+  lyt::LayerView layers;
+  common::StrokeFont lytFont{common::FontVariant::Lyt};
+  skt::Schematic schematic;
+  common::Viewport schematicView{common::SktViewport};  // 12 pixels per mm
+  common::StrokeFont sktFont{common::FontVariant::Skt};
+  QImage image{256, 256, QImage::Format_RGB32};
+  const common::VisibleArea kShown{-kOrigin.x(), -kOrigin.y(), image.width(), image.height()};
+};
+
+// Which copper layer lies on top is seen in the renderer's pass order
+// (lyt/core); here, the pixels of each kind where they belong.
+TEST_F(RenderPixelTest, BoardPadsCoverCopperSilkscreenCoversPadsAndHolesCoverAll) {
+  const lyt::BoardColours& colours = board.Colours;
+  boardView.ShowGrid = false;
+  board.Elements = {Element(0, B::Hole, L::Through, 0.4f, 8, 8),
+                    Element(0, B::Track, L::Silkscreen, 0.2f, 6, 8.8f, 10, 8.8f),
+                    Element(0, B::RoundPad, L::Through, 1.2f, 8, 8),
+                    Element(0, B::Track, L::Component, 0.5f, 4, 7.5f, 12, 7.5f)};
+  RedrawBoard();
+  EXPECT_EQ(std::make_pair(At(boardView, 4.5f, 7.5f), At(boardView, 2, 2)),
+            std::make_pair(Rgb32(colours.ComponentColour), kBackground.rgb()));
+  EXPECT_EQ(At(boardView, 7.2f, 7.5f), Rgb32(colours.PadColour)) << "pad over the track";
+  EXPECT_EQ(At(boardView, 8, 8.8f), Rgb32(colours.SilkscreenColour)) << "silkscreen over the pad";
+  EXPECT_EQ(At(boardView, 8, 8), Rgb32(colours.HoleColour)) << "hole cross";
+  EXPECT_EQ(At(boardView, 8.2f, 7.8f), Rgb32(colours.HoleFillColour)) << "inside the drill";
+  // Zoomed far out, a 0.1 mm track and 0.15 mm of circle line are under half a pixel.
+  boardView.Scale = 2.0;
+  board.Elements = {Element(0, B::Track, L::Solder, 0.1f, 10, 20, 60, 20),
+                    Element(0, B::Circle, L::Silkscreen, 20.0f, 60, 60)};
+  RedrawBoard();
+  EXPECT_EQ(At(boardView, 30, 20), Rgb32(colours.SolderColour));
+  EXPECT_EQ(At(boardView, 60 + 20, 60), Rgb32(colours.SilkscreenColour));
+  EXPECT_EQ(At(boardView, 60, 60 - 20), Rgb32(colours.SilkscreenColour));
+}
+
+// Each kind of either program in hand, drawn on a busy drawing of that
+// program with its grid, shows, and drawn again restores every pixel; so
+// do a track of no length and the selection band both programs share. All
+// of the canvas's figures are among them. Every pixel a preview changes
+// lies in the part the canvas says it drew on, and a pad's middle is the
+// drawing inverted by the preview colour.
+TEST_F(RenderPixelTest, PreviewsOfEveryKindDrawnTwiceRestoreTheDrawingBitForBit) {
+  auto expectRestored = [&](const std::string& what, const std::function<void(Canvas&)>& draw) {
+    const QImage before = image;
+    for (int time = 0; time < 2; ++time) {
+      const QImage previous = image;
+      const QRect drawn = Draw(draw);
+      EXPECT_EQ(image == before, time == 1) << what << ": shows the first time, restores the second";
+      QRect changed;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (image.pixel(x, y) != previous.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+      EXPECT_TRUE(drawn.contains(changed)) << what << ": drawn outside the part repainted";
+    }
+  };
+  board.Elements = {Element(0, B::Track, L::Component, 1.0f, 1, 6, 12, 6),
+                    Element(0, B::Track, L::Solder, 0.6f, 6, 1, 6, 12), Element(0, B::RoundPad, L::Through, 1.0f, 7, 7),
+                    Element(0, B::Hole, L::Through, 0.4f, 7, 7),
+                    Element(0, B::Text, L::Silkscreen, 1.5f, 2, 8, 0, 0, "R12")};
+  RedrawBoard();
+  auto pad = [](std::int32_t kind, std::int32_t angle) {
+    lyt::PendingItem item = NewItem(kind, L::Through, 0.8f, 6, 6);
+    item.Angle = angle;
+    return item;
+  };
+  for (const lyt::PendingItem& item :
+       {NewItem(B::Track, L::Solder, 0.8f, 2, 3, 10, 9), NewItem(B::Track, L::Solder, 0.8f, 4, 4, 4, 4),
+        pad(B::RoundPad, 0), pad(B::SquarePad, 0), pad(B::OvalPad, 0), pad(B::OvalPad, 90), pad(B::RectPad, 0),
+        pad(B::RectPad, 90), NewItem(B::Hole, L::Through, 0.5f, 6.5f, 6.5f),
+        NewItem(B::Circle, L::Silkscreen, 3.0f, 6, 6), NewItem(B::Text, L::Solder, 1.5f, 1.5f, 5, 9, 9.5f)}) {
+    board.Pending = {item};
+    expectRestored("board kind " + std::to_string(item.Kind) + ", angle " + std::to_string(item.Angle),
+                   [&](Canvas& c) { lyt::DrawPending(board, boardView, c); });
+  }
+  board.Pending = {pad(B::RoundPad, 0)};
+  const QRgb under = At(boardView, 6, 6);
+  Draw([&](Canvas& c) { lyt::DrawPending(board, boardView, c); });
+  EXPECT_EQ(At(boardView, 6, 6), ~(under ^ Rgb32(board.Colours.PreviewColour)) | 0xFF000000u);
+  Draw([&](Canvas& c) { lyt::DrawPending(board, boardView, c); });
+  expectRestored("selection band", [&](Canvas& c) {
+    common::DrawSelectionBand(20, 30, 200, 190, board.Colours.PreviewColour, c);
+  });
+
+  schematic.Elements = {Sch(0, S::Wire, 0, 1, 6, 19, 6), Sch(2, S::Wire, 0, 6, 1, 6, 19),
+                        Sch(0, S::Bus, 0, 1, 9, 19, 9),  Sch(0, S::DottedLine, 0, 9, 1, 9, 19),
+                        Sch(0, S::Junction, 0, 6, 6),    Sch(0, S::Circle, 3, 8, 8),
+                        Sch(0, S::Text, 2, 2, 12),       Sch(0, S::BusEntry, 0, 10, 10, 12, 8)};
+  RedrawSchematic();
+  for (const skt::SchematicElement& element :
+       {Sch(0, S::Wire, 0, 2, 3, 15, 9), Sch(0, S::Bus, 0, 3, 2, 8, 16), Sch(0, S::BusEntry, 0, 6, 6, 8, 4),
+        Sch(0, S::DottedLine, 0, 1, 8, 17, 8), Sch(0, S::Junction, 0, 6.5f, 6), Sch(0, S::Circle, 3, 6, 7),
+        Sch(0, S::Text, 2, 2, 11, 9, 13.5f)}) {
+    schematic.Pending = {skt::ItemFromElement(element, 0, skt::PendingMove::Whole)};
+    expectRestored("schematic kind " + std::to_string(element.Kind),
+                   [&](Canvas& c) { skt::DrawPending(schematic, schematicView, c); });
+  }
+}
+
+}  // namespace
