@@ -86,6 +86,7 @@ class QtCanvas : public Canvas {
   void UseNoBrush();
   void FillInImage(const QRect* rects, std::size_t count, const QColor& colour);
   void FillBox(const QRect& box, const QColor& colour);
+  static void FillRow(uchar* row, int pixels, QRgb source, bool invert);
   void FillEllipse(int cx, int cy, double rx, double ry, const QColor& colour);
   static double HalfWidth(double rx, double ry, double dy);
   static void AddSpan(std::vector<QRect>& spans, const QRect& row);
