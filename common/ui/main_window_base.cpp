@@ -4,6 +4,7 @@
 #include "common/ui/file_type_registration.h"
 #include "common/ui/qt_canvas.h"
 #include "common/ui/qt_ui_services.h"
+#include "common/ui/status_panel.h"
 #include "common/ui/text_dialog.h"
 #include "common/ui/tool_icons.h"
 
@@ -126,12 +127,9 @@ void MainWindowBase::BuildStatusBar(const std::vector<int>& panelWidths) {
   statusBar()->setObjectName("StatusBar1");
   statusBar()->setSizeGripEnabled(false);
   for (int width : panelWidths) {
-    auto* panel = new QLabel(statusBar());
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setMinimumWidth(width);
+    auto* panel = new StatusPanel(width, statusBar());
     statusBar()->addWidget(panel);
-    panels_.push_back(panel);
+    panels_.push_back(panel->Label());
   }
 }
 
