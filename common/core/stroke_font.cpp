@@ -62,7 +62,7 @@ struct StrokeFont::TextScale {
     if (tenths < kLowest || tenths > kHighest) return RoundHalfEven(origin + Tenths(tenths));
     const Part& part = parts_[tenths - kLowest];
     std::int64_t sum = origin + part.Whole;
-    if (part.Rise == Side::Up || (part.Rise == Side::Tie && (sum & 1) != 0)) ++sum;
+    if (part.Fraction == Side::Up || (part.Fraction == Side::Tie && (sum & 1) != 0)) ++sum;
     if (sum > INT32_MIN && sum < INT32_MAX) return static_cast<int>(sum);
     return RoundHalfEven(origin + Tenths(tenths));
   }
@@ -75,7 +75,7 @@ struct StrokeFont::TextScale {
   enum class Side : std::int8_t { Down, Tie, Up };
   struct Part {
     std::int64_t Whole;  // floor of the tenths of the height
-    Side Rise;           // where the fraction lies from a half
+    Side Fraction;       // the rest: below, at or above a half
   };
   Part parts_[kHighest - kLowest + 1];
 };
@@ -126,10 +126,6 @@ void DrawStroke(const Stroke& stroke, const Placement& at, Canvas& canvas) {
   const CanvasPoint b = MapToCanvas(at, stroke.X2, stroke.Y2);
   canvas.SetLineWidth(IsOblique(a, b) ? at.Scale.ObliqueWidth : at.Scale.StraightWidth);
   canvas.DrawLine(a.X, a.Y, b.X, b.Y, canvas.ForeColour());
-}
-
-bool IsAscii(const std::string& text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // Schematic texts sit 0.4 mm lower in their reading frame, at least 1 unit.

@@ -47,11 +47,10 @@ class StrokeFont {
   // once per run, not once per character.
   std::vector<std::string> TakeProblems() const;
 
- // What a text's height gives all its strokes, worked out once per text.
+  // What a text's height gives all its strokes, worked out once per text.
   struct TextScale;
 
  private:
-
   void MoveToStart(int x, int y, int angle, double unitsPerMm, Canvas& canvas) const;
   void DrawCharacter(char32_t character, const TextScale& scale, int angle, bool mirror,
                      Canvas& canvas) const;

@@ -73,13 +73,13 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   return c;
 }
 
+}  // namespace
+
 bool IsAscii(std::string_view text) {
   for (char c : text)
     if (static_cast<unsigned char>(c) >= 0x80) return false;
   return true;
 }
-
-}  // namespace
 
 // ASCII, most of what the files hold, is the same in both encodings.
 std::string Cp1252ToUtf8(std::string_view cp1252) {
