@@ -67,12 +67,4 @@ INSTANTIATE_TEST_SUITE_P(
         Case{L, {"--gerbr", "a.Lyt"}, CommandKind::Wrong, "--gerbr", ""},
         Case{L, {"--help", "a.Lyt"}, CommandKind::Wrong, "--help", ""}));
 
-// --help names every option the program takes, and none it refuses.
-TEST(CommandLineUsage, NamesTheOptionsOfEachProgram) {
-  for (const char* option : {"--gerber", "--drill", "--pdf", "--layers", "--noir", "--echelle", "--version"})
-    EXPECT_NE(common::UsageText(L).find(option), std::string::npos) << option;
-  for (const char* option : {"--gerber", "--drill", "--layers", "--noir", "--echelle"})
-    EXPECT_EQ(common::UsageText(S).find(option), std::string::npos) << option;
-}
-
 }  // namespace

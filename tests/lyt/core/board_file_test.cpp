@@ -151,20 +151,4 @@ TEST(FootprintLibrary, ListsAndReadsFootprintFiles) {
   }
 }
 
-// Every shipped footprint (from the source tree) is as the editor writes it
-// (what it holds is seen in shipped_footprints_test.cpp).
-TEST(FootprintLibraryShipped, WrittenAsTheEditorWritesIt) {
-  const std::string programFolder = std::string(LYTSKT_SOURCE_DIR) + "/library";
-  const Names names = ListFootprintNames(programFolder);
-  ASSERT_GE(names.size(), 3u);
-  for (const std::string& name : names) {
-    Board board;
-    ASSERT_FALSE(ReadFootprint(board, programFolder, name)) << name;
-    board.FileName = programFolder + "/empreintes/" + name + ".Emp";
-    board.PendingActive = board.PendingIsNew = true;
-    CommitPending(board);
-    EXPECT_EQ(WriteDocument(board, 1.27f, 1.27f), board_tests::ReadBytes(board.FileName)) << name;
-  }
-}
-
 }  // namespace

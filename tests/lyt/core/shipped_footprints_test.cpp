@@ -4,6 +4,8 @@
 #include "lyt/core/board_file.h"
 #include "lyt/core/footprint_library.h"
 
+#include "support/test_files.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,7 +39,8 @@ float Distance(const PendingItem& a, const PendingItem& b) { return std::hypot(a
 
 // Pin 1 comes first as the only square pad, so it is the handle; every pad
 // is followed by a smaller hole at its centre, as the pad tool builds it;
-// pads and holes go through the board, the outline is silkscreen.
+// pads and holes go through the board, the outline is silkscreen. Each file
+// is as the editor would save it.
 TEST(ShippedFootprints, PinOneFirstAndEveryPadDrilled) {
   const std::vector<std::string> names = ListFootprintNames(kProgramFolder);
   EXPECT_GE(names.size(), 60u);
@@ -45,6 +48,12 @@ TEST(ShippedFootprints, PinOneFirstAndEveryPadDrilled) {
     SCOPED_TRACE(name);
     const Items items = Footprint(name);
     ASSERT_FALSE(items.empty());
+    Board saved;
+    saved.FileName = kProgramFolder + "/empreintes/" + name + ".Emp";
+    saved.Pending = items;
+    saved.PendingActive = saved.PendingIsNew = true;
+    CommitPending(saved);
+    EXPECT_EQ(WriteDocument(saved, 1.27f, 1.27f), testing_support::ReadBytes(saved.FileName));
     EXPECT_EQ(items.front().Kind, ElementKind::SquarePad);
     EXPECT_EQ(std::count_if(items.begin(), items.end(),
                             [](const PendingItem& item) { return item.Kind == ElementKind::SquarePad; }),
