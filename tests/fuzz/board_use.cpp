@@ -5,35 +5,12 @@
 #include "lyt/export/drill_writer.h"
 #include "lyt/export/gerber_writer.h"
 #include "lyt/print/core/board_print.h"
+#include "support/test_files.h"
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
 
 namespace fuzz {
 namespace {
-
-namespace fs = std::filesystem;
-
-class ScratchPath {
- public:
-  ScratchPath() {
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = fs::temp_directory_path() /
-            ("lyt-fuzz-" + std::to_string(ticks) + "-" + std::to_string(std::random_device{}()));
-    fs::create_directories(path_ / "empreintes");
-  }
-  ~ScratchPath() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  std::string Text() const { return path_.u8string(); }
-
- private:
-  fs::path path_;
-};
 
 class NullCanvas : public common::Canvas {
  public:
@@ -50,19 +27,20 @@ class NullCanvas : public common::Canvas {
   common::Colour HighlightColour() const override { return 0; }
 };
 
-
 }  // namespace
 
 const std::string& ScratchFolder() {
-  static const ScratchPath folder;
-  static const std::string text = folder.Text();
+  static const testing_support::TempFolder folder;
+  static const std::string text = [] {
+    std::filesystem::create_directories(folder.Path() / "empreintes");
+    return folder.Path().u8string();
+  }();
   return text;
 }
 
 void WriteFile(const std::string& path, std::string_view bytes) {
-  std::ofstream out(fs::u8path(path), std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  FUZZ_CHECK(out.good());
+  testing_support::WriteBytes(path, std::string(bytes));
+  FUZZ_CHECK(testing_support::ReadBytes(path) == bytes);
 }
 
 void UseBoard(const lyt::Board& board, const common::Viewport& viewport) {
