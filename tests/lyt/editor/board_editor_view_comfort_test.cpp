@@ -1,6 +1,5 @@
-// Moving about the board: zooms that keep what the user looks at, the wheel,
-// Zoom Tout, a file opened away from the middle of the sheet, and where the
-// file dialogs open.
+// Moving about the board: the wheel, Zoom Tout and a file opened away from
+// the middle of the sheet.
 #include "lyt/core/board_extent.h"
 #include "support/board_test_support.h"
 #include "support/view_checks.h"
@@ -10,48 +9,11 @@ namespace {
 using namespace lyt;
 using board_tests::Element;
 
-// The window as the editor sees it, with a pointer that may rest over a menu
-// and the user's own folders.
-class ComfortUi : public testing_support::ScriptedBoardUi {
- public:
-  bool Over = true;
-  common::UserFolders Places;
-  bool PointerOverDrawingArea() const override { return Over; }
-  common::UserFolders Folders() const override { return Places; }
-};
-
-class BoardViewComfort : public testing_support::EditorFixture<BoardEditor, ComfortUi> {
+class BoardViewComfort : public board_tests::EditorTest {
  protected:
   const common::WindowLayout& Layout() const { return editor.Layout(); }
-  // Millimetres shown at a drawing-area pixel.
-  std::pair<float, float> MmAt(common::PixelPoint p) const {
-    return {editor.View().PixelsToMm(p.X), editor.View().PixelsToMm(p.Y)};
-  }
   void ExpectFramed(const common::MmBox& box) const { testing_support::ExpectFramed(Layout(), editor.View(), box); }
 };
-
-// Zoom In keeps the point under the pointer, brought to the middle, only
-// while the pointer is over the shown drawing; chosen from the menu, or with
-// the pointer elsewhere, it keeps the middle of the view.
-TEST_F(BoardViewComfort, ZoomKeepsThePointerOnlyWhenItIsOverTheDrawing) {
-  // Whether the pointer is over the drawing area, its offset from the middle
-  // in pixels, and whether its point is the one kept.
-  const std::tuple<bool, common::PixelPoint, bool> rows[] = {
-      {true, {200, -150}, true}, {false, {200, -150}, false}, {true, {5000, 0}, false}};
-  for (const auto& [over, fromMiddle, keepsPointer] : rows) {
-    SCOPED_TRACE(fromMiddle.X);
-    editor.Start("");
-    const common::PixelPoint middle = common::VisibleMiddle(Layout());
-    ui.Over = over;
-    ui.InDrawing = {middle.X + fromMiddle.X, middle.Y + fromMiddle.Y};
-    const auto kept = MmAt(keepsPointer ? ui.InDrawing : middle);
-    editor.MnuZoomIn();
-    ASSERT_EQ(editor.View().Zoom, 48);
-    const auto shown = MmAt(common::VisibleMiddle(Layout()));
-    EXPECT_NEAR(shown.first, kept.first, 0.06);
-    EXPECT_NEAR(shown.second, kept.second, 0.06);
-  }
-}
 
 // A notch scrolls a tenth of the view, as an arrow of the bars does (a click
 // beside the thumb: the whole view); Shift turns it sideways; Ctrl zooms one
@@ -112,27 +74,6 @@ TEST_F(BoardViewComfort, OpeningAndZoomToutFrameTheLiveElements) {
   Doc().Elements.clear();
   editor.MnuZoomTout();
   ExpectFramed({0, 0, BoardWidth, BoardHeight});
-}
-
-// The file dialogs open beside the document, else in the user's documents
-// folder, else at home: never in the program's folder.
-TEST_F(BoardViewComfort, FileDialogsOpenBesideTheDocumentElseInTheUsersFolders) {
-  namespace fs = std::filesystem;
-  fs::create_directories(folder.Path() / "travail");
-  ui.Places = {folder.File("Documents"), folder.File("maison")};
-  // The document, relative to the test folder ("" for a new one), whether
-  // the documents folder exists, and the folder the dialog opens in.
-  const std::tuple<std::string, bool, std::string> rows[] = {
-      {"", true, "Documents"}, {"", false, "maison"}, {"travail/a.Lyt", true, "travail"},
-      {"ailleurs/a.Lyt", true, "Documents"}};
-  for (const auto& [document, documentsExist, opensIn] : rows) {
-    SCOPED_TRACE(document + " " + opensIn);
-    if (documentsExist) fs::create_directories(folder.Path() / "Documents");
-    else fs::remove(folder.Path() / "Documents");
-    editor.Start(document.empty() ? "" : folder.File(document));
-    editor.MnuOuvrir();
-    EXPECT_EQ(fs::u8path(ui.FileDialogs.back().second.InitialFolder), folder.Path() / opensIn);
-  }
 }
 
 }  // namespace
