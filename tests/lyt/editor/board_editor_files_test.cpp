@@ -76,10 +76,10 @@ TEST_F(BoardEditorShell, QuitAndNewAskToSaveChangesAndAFailedSaveKeepsTheOldFile
   EXPECT_TRUE(editor.MnuQuitter());
   EXPECT_TRUE(editor.IsModified()) << "No drops the changes without saving";
 
-  Click(10, 10);
+  Click(10, 10);  // the track drawn, deleted: Annuler could bring it back
   editor.MnuSuppr();
   editor.OptPiste();
-  Click(G(30), G(30));
+  Click(G(30), G(30));  // a track chain under way
   Doc().Colours.HoleColour = Doc().Colours.SolderColour;
   editor.MnuNouveau();
   EXPECT_TRUE(editor.IsEmpty() && !editor.IsModified() && Doc().Pending.empty() && Doc().UndoBuffer.empty());
