@@ -1,8 +1,10 @@
 // The schematic editor driven as the window drives it: what a click
 // catches, copy and paste across documents, turns and mirrors, saving a
 // component and printing; the tools by key and button, chains of wires,
-// symbols dropped as free elements or new groups, and library components.
+// symbols dropped as free elements or new groups, library components, and
+// Zoom Tout.
 #include "support/schematic_test_support.h"
+#include "support/view_checks.h"
 
 #include "skt/core/schematic_file.h"
 
@@ -236,6 +238,17 @@ TEST_F(SchematicEditorTest, ComponentSavedInTheLibraryIsPlacedWithItsPinRecords)
   editor.KeyPress('p');
   EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Fichier composant Introuvable!"});
   EXPECT_EQ(editor.CurrentTool(), Tool::Select);
+}
+
+// What shows is framed: the unseen pin of a component far away is not (how
+// a document opened out of view comes framed is the editors' shared
+// behaviour, seen with a board).
+TEST_F(SchematicEditorTest, ZoomToutFramesWhatShows) {
+  Add(Element(0, Kind::Wire, 10, 10, 60, 10));
+  Add(Element(0, Kind::Circle, 30, 40, 0, 0, 5));
+  Add(Element(1, Kind::Pin, 280, 190, 280, 190, 0, "1"));
+  editor.MnuZoomTout();
+  testing_support::ExpectFramed(editor.Layout(), editor.View(), {9.95f, 9.95f, 60.05f, 45});
 }
 
 }  // namespace
