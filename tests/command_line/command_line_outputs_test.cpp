@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -49,9 +50,8 @@ class CommandLineOutputs : public ::testing::Test {
   CommandLineOutputs() {
     for (const char* name : {"clignotant.Lyt", "clignotant.Skt"})
       fs::copy_file(fs::path(LYTSKT_SOURCE_DIR) / "examples" / name, Here() / name);
-    WriteBytes(folder.File("abime.Lyt"), "PAS UN CIRCUIT\r\n");
-    WriteBytes(folder.File("abime.Skt"), "PAS UN SCHEMA\r\n");
-    WriteBytes(folder.File("pas-un-dossier"), "");
+    for (const char* name : {"abime.Lyt", "abime.Skt", "pas-un-dossier"})
+      WriteBytes(folder.File(name), "PAS UN DOCUMENT\r\n");
     fs::create_directories(Here() / "bloque" / "clignotant-Serig.gbr");
     fs::copy_file(Here() / "clignotant.Lyt", Here() / "bloque" / "clignotant.Lyt");
   }
@@ -60,17 +60,12 @@ class CommandLineOutputs : public ::testing::Test {
   testing_support::TempFolder folder;
 };
 
-struct Refusal {
-  const char* Program;
-  QStringList Arguments;
-  int Exit;
-  std::string Said;  // on the error stream, or on the output for --help and --version
-};
-
 // Every failure is told in the window's words and ends with 1; a wrong
-// command line ends with 2 and says what is wrong.
+// command line ends with 2 and says what is wrong (which wrong lines there
+// are is the parser's test). What is said is on the error stream, or on the
+// output for --help and --version.
 TEST_F(CommandLineOutputs, FailuresAreToldAndEndWithTheirCodes) {
-  const Refusal cases[] = {
+  const std::tuple<const char*, QStringList, int, std::string> cases[] = {
       {LYT_PROGRAM, {"--gerber", "absent.Lyt"}, 1, "Fichier Introuvable!\n"},
       {LYT_PROGRAM, {"--drill", "abime.Lyt"}, 1, "Type de Fichier incorrect,\nlecture impossible !\n"},
       {SKT_PROGRAM, {"--pdf", "abime.Skt", "s.pdf"}, 1, "Type de Fichier incorrect,\nlecture impossible !\n"},
@@ -80,18 +75,16 @@ TEST_F(CommandLineOutputs, FailuresAreToldAndEndWithTheirCodes) {
        "Impossible d'écrire le fichier\npas-un-dossier/s.pdf\n"},
       {LYT_PROGRAM, {"--gerber", "bloque/clignotant.Lyt"}, 1, "Impossible d'écrire le fichier\n"},
       {LYT_PROGRAM, {"--pdf", "clignotant.Lyt", "c.pdf", "--echelle", "4"}, 1, "échelle incorrecte !\n"},
-      {LYT_PROGRAM, {"--gerbr", "clignotant.Lyt"}, 2, "--gerbr"},
       {SKT_PROGRAM, {"--drill", "clignotant.Skt"}, 2, "--drill"},
       {LYT_PROGRAM, {"--version"}, 0, "LYT Version 3.1\n"},
       {SKT_PROGRAM, {"--help"}, 0, "skt --pdf SCHEMA.Skt SORTIE.pdf"}};
-  for (const Refusal& c : cases) {
-    SCOPED_TRACE(c.Arguments.join(' ').toStdString());
-    const Outcome outcome = RunProgram(c.Program, c.Arguments, Here());
-    EXPECT_EQ(outcome.Exit, c.Exit) << outcome.Err;
-    EXPECT_NE((c.Exit == 0 ? outcome.Out : outcome.Err).find(c.Said), std::string::npos) << outcome.Err;
+  for (const auto& [program, arguments, code, said] : cases) {
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    const Outcome outcome = RunProgram(program, arguments, Here());
+    EXPECT_EQ(outcome.Exit, code) << outcome.Err;
+    EXPECT_NE((code == 0 ? outcome.Out : outcome.Err).find(said), std::string::npos) << outcome.Err;
   }
   EXPECT_FALSE(fs::exists(Here() / "c.pdf"));
-  EXPECT_FALSE(fs::exists(Here() / "bloque" / "clignotant.drl"));
 }
 
 // The Gerber and drill files are those the menu commands write, byte for byte.

@@ -159,10 +159,9 @@ TEST_F(GerbvReadsBack, DrillFileKeepsItsToolSizesAndPositions) {
     }
   std::stringstream lines(board_tests::ReadBytes(folder.File("relu.drl")));
   for (std::string line; std::getline(lines, line);) {
-    int tool = 0;
     long x = 0, y = 0;
     double diameter = 0;
-    if (std::sscanf(line.c_str(), "T%dC%lf", &tool, &diameter) == 2)
+    if (std::sscanf(line.c_str(), "T%*dC%lf", &diameter) == 1)
       readTools.insert(std::lround(diameter / 1e-3));
     if (std::sscanf(line.c_str(), "X%ldY%ld", &x, &y) == 2) readHoles.insert({x, y});
   }

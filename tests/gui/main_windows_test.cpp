@@ -1,8 +1,7 @@
 // Both programs' main windows as the user meets them: their controls, the
-// events the drawing area passes on, and the text and print dialogs.
+// events the drawing area passes on, and the print dialogs.
 #include "common/core/document_shell.h"
 #include "common/ui/printer_chooser.h"
-#include "common/ui/text_dialog.h"
 #include "lyt/editor/board_controls.h"
 #include "lyt/ui/main_window.h"
 #include "skt/editor/schematic_controls.h"
@@ -29,7 +28,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <tuple>
 
 namespace {
 
@@ -55,7 +53,6 @@ class WindowTest : public ::testing::Test {
     EXPECT_NE(child, nullptr) << name;
     return child;
   }
-  bool Property(const char* control, const char* name) { return Child<QObject>(control)->property(name).toBool(); }
 
   QTemporaryDir folder;
   std::unique_ptr<common::MainWindowBase> window;
@@ -92,10 +89,7 @@ struct Program {
   const char* Name;
   Maker Make;
   std::vector<const char*> Controls;  // those the editor drives besides the shared ones
-  // At start: the caption, a preset list and the entry it shows, a library
-  // list, commands disabled and buttons checked.
-  const char *Caption, *Presets, *PresetShown, *Library;
-  std::vector<const char*> Disabled, Checked;
+  const char* Library;                // filled at start from the library beside the program
   const char* Tool;  // chosen by its key typed in the drawing area, or by its button when none
   Qt::Key Key;
   // Printing: the document, what it holds, the dialog's own settings (a
@@ -114,36 +108,30 @@ class BothWindows : public WindowTest, public ::testing::WithParamInterface<Prog
 };
 
 // The editor drives controls by name only: a name missing from the window
-// would silently leave a menu item or button in the wrong state. Start sets
-// the caption, lists, edit commands and buttons; a tool chosen shows checked,
-// and Escape typed in the drawing area brings back the selection tool.
-TEST_P(BothWindows, EveryControlTheEditorDrivesExistsAndStartResetsThem) {
+// would silently leave a menu item or button in the wrong state. Start fills
+// the lists and disables the edit commands; a tool chosen shows checked, and
+// Escape typed in the drawing area brings back the selection tool.
+TEST_P(BothWindows, EveryControlTheEditorDrivesExistsAndStartSetsThem) {
   const Program& p = GetParam();
   std::vector<const char*> names = p.Controls;
   names.insert(names.end(), std::begin(common::control::Shared), std::end(common::control::Shared));
   for (const char* name : names) EXPECT_NE(window->findChild<QObject*>(name), nullptr) << name;
   window->Input().Start("");
-  EXPECT_EQ(window->windowTitle().toStdString(), p.Caption);
-  auto* presets = Child<QComboBox>(p.Presets);
-  EXPECT_EQ(std::make_pair(presets->count(), presets->currentText().toStdString()),
-            std::make_pair(17, std::string(p.PresetShown)));
   EXPECT_GE(Child<QComboBox>(p.Library)->count(), 3);
-  for (const char* name : p.Disabled) EXPECT_FALSE(Property(name, "enabled")) << name;
-  for (const char* name : p.Checked) EXPECT_TRUE(Property(name, "checked")) << name;
+  EXPECT_FALSE(Child<QAction>(common::control::MnuCouper)->isEnabled());
   auto* tool = Child<QToolButton>(p.Tool);
-  EXPECT_FALSE(tool->icon().isNull());
   QWidget* drawing = Child<QWidget>("Picture2");
   p.Key ? QTest::keyClick(drawing, p.Key) : tool->click();
   EXPECT_TRUE(tool->isChecked());
   QTest::keyClick(drawing, Qt::Key_Escape);
-  EXPECT_TRUE(Property("OptSelect", "checked"));
+  EXPECT_TRUE(Child<QToolButton>("OptSelect")->isChecked());
 }
 
 // The PDF entry asks for the file: giving it up prints nothing and leaves
 // the dialog open; with a name the page is written beside the document and
-// the dialog hides, to come back with its settings. An unlisted printer is
-// never opened. The page, as pdftoppm renders it, is landscape and true to
-// size (times the scale).
+// the dialog hides. An unlisted printer is never opened. The page, as
+// pdftoppm renders it, is true to size (times the scale); that it is
+// landscape is seen in the editors' print jobs and the command line's PDF.
 TEST_P(BothWindows, PrintDialogsPdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
   const Program& p = GetParam();
   window->Input().Start("");
@@ -169,13 +157,6 @@ TEST_P(BothWindows, PrintDialogsPdfEntryAsksForTheFileThenPrintsToScaleAndHides)
   const QString pdf = folder.filePath(QString(p.Document).section('.', 0, 0) + ".pdf");
   ASSERT_TRUE(QFile::exists(pdf));
   EXPECT_FALSE(window->findChild<common::PrintDialogFrame*>()->isVisible());
-  WhenShown<common::PrintDialogFrame>([&](common::PrintDialogFrame* again) {
-    EXPECT_EQ(Child<QComboBox>("ComboPrinter", again)->currentText(), common::PrinterChooser::PdfEntry());
-    for (const auto& [name, text] : p.Settings)
-      EXPECT_TRUE(text ? Child<QLineEdit>(name, again)->text() == text : Child<QCheckBox>(name, again)->isChecked());
-    Child<QPushButton>("CmdAnnuler", again)->click();
-  });
-  window->Input().MnuImpression();
   EXPECT_FALSE(window->ShowPrinterProperties("Imprimante disparue"));
   bool drawn = false;
   const common::PrintJob unlisted{"Imprimante disparue", true, true, {}};
@@ -185,18 +166,15 @@ TEST_P(BothWindows, PrintDialogsPdfEntryAsksForTheFileThenPrintsToScaleAndHides)
 
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
     GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-  // Without antialiasing, so that colours stay pure.
-  auto render = [&](int dpi, const QStringList& crop) {
-    const QStringList options = {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png", "-singlefile"};
-    EXPECT_EQ(QProcess::execute("pdftoppm", options + crop + QStringList{pdf, folder.filePath("page")}), 0);
-    return QImage(folder.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
-  };
-  const QImage whole = render(10, {});
-  EXPECT_GT(whole.width(), whole.height()) << "landscape";
   const double dots = 300 / 25.4;  // per millimetre
   auto at = [&](int mm) { return QString::number(std::lround(mm * dots)); };
   const QRect& c = p.Crop;
-  p.Measure(render(300, {"-x", at(c.x()), "-y", at(c.y()), "-W", at(c.width()), "-H", at(c.height())}), dots);
+  // Without antialiasing, so that colours stay pure; only the part measured.
+  const QStringList options = {"-r", "300", "-aa", "no", "-aaVector", "no", "-png", "-singlefile",
+                               "-x", at(c.x()), "-y", at(c.y()), "-W", at(c.width()),
+                               "-H", at(c.height()), pdf, folder.filePath("page")};
+  EXPECT_EQ(QProcess::execute("pdftoppm", options), 0);
+  p.Measure(QImage(folder.filePath("page.png")).convertToFormat(QImage::Format_RGB32), dots);
 }
 
 // The board's window, started, for what only it has; real Qt events sent to
@@ -210,8 +188,7 @@ class LytMainWindow : public WindowTest {
     surface = Child<QWidget>("Picture2");
     surface->setFocus();
   }
-  lyt::MainWindow& Window() { return static_cast<lyt::MainWindow&>(*window); }
-  lyt::BoardEditor& Editor() { return Window().Editor(); }
+  lyt::BoardEditor& Editor() { return static_cast<lyt::MainWindow&>(*window).Editor(); }
   QToolButton* Button(const char* name) { return Child<QToolButton>(name); }
   // A point of the drawing area `mm` millimetres from the sheet's corner.
   QPoint At(float xMm, float yMm) {
@@ -229,66 +206,42 @@ class LytMainWindow : public WindowTest {
 };
 
 // The layer menu item toggles its layer's button. Picture1 where the layout
-// puts it, the drawing centred by the scroll bar, and the bar moving the view.
+// of a resized window puts it, and the scroll bar moving the view.
 TEST_F(LytMainWindow, LayerMenuTogglesItsButtonAndLayoutFollowsTheWindowSizeAndTheScrollBars) {
   QAction* component = Child<QAction>("MnuComposant");
   for (bool shown : {false, true}) {
     component->trigger();
     EXPECT_TRUE(component->isChecked() == shown && Button("OptComposant")->isEnabled() == shown) << shown;
   }
+  window->resize(700, 500);
+  QApplication::processEvents();
   QWidget* picture1 = Child<QWidget>("Picture1");
+  const common::PixelRect& laid = Editor().Layout().Picture1;
+  EXPECT_EQ(picture1->geometry(), QRect(laid.Left, laid.Top, laid.Width, laid.Height));
   auto* hScroll = Child<QScrollBar>("HScroll1");
-  for (QSize size : {QSize(1280, 800), QSize(700, 500), QSize(1600, 1000)}) {
-    window->resize(size);
-    QApplication::processEvents();
-    const common::PixelRect& place = Editor().Layout().Picture1;
-    EXPECT_EQ(picture1->geometry(), QRect(place.Left, place.Top, place.Width, place.Height));
-    EXPECT_EQ(std::make_pair(picture1->x(), surface->size()), std::make_pair(50, QSize(5088, 3696)));
-    EXPECT_EQ(surface->x(), -hScroll->value());
-    EXPECT_TRUE(hScroll->isVisible());
-  }
   hScroll->setValue(hScroll->value() + 37);
   EXPECT_EQ(Editor().Layout().HScroll1.Value, hScroll->value());
   EXPECT_EQ(surface->x(), -hScroll->value());
 }
 
-// Choosing another family lists its components.
-TEST_F(WindowTest, SchematicFamilyChoiceListsItsComponents) {
-  Open(MakeSkt);
-  window->Input().Start("");
-  auto* families = Child<QComboBox>("ComboDossier");
-  auto* components = Child<QComboBox>("ComboEmp");
-  const QString first = components->itemText(0);
-  families->setCurrentIndex(1);
-  emit families->activated(1);
-  EXPECT_NE(components->itemText(0), first);
-}
-
-
 // A click drops a pad, the right button ends the tool. Shift held on release
-// steps through a selection: the pad alone, then the hole alone; Escape lets
-// it go. A list taking the focus ends a tool too.
+// steps through a selection: the pad alone, then the hole alone. A list
+// taking the focus ends a tool too.
 TEST_F(LytMainWindow, ClicksShiftClicksAndWhatEndsATool) {
   Button("OptPastilleR")->click();
   const QPoint pad = At(25.4f, 12.7f);
   ClickAt(pad);
-  ASSERT_EQ(Doc().Elements.size(), 2u);
-  EXPECT_EQ(Doc().Elements[0].Kind, lyt::ElementKind::RoundPad);
+  ASSERT_EQ(Doc().Elements.size(), 2u);  // the pad and its hole
   EXPECT_FLOAT_EQ(Doc().Elements[0].X1, 25.4f);
-  EXPECT_FLOAT_EQ(Doc().Elements[1].Y1, 12.7f);
+  EXPECT_FLOAT_EQ(Doc().Elements[0].Y1, 12.7f);
   ClickAt(At(30, 30), Qt::RightButton);
   EXPECT_EQ(Editor().CurrentTool(), lyt::BoardEditor::Tool::Select);
-  EXPECT_TRUE(Button("OptSelect")->isChecked());
-  EXPECT_EQ(Doc().Elements.size(), 2u);
   ClickAt(pad);
   ASSERT_EQ(Doc().Pending.size(), 2u);
   for (bool padAlone : {true, false}) {
     ClickAt(pad, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(Doc().Pending[0].Active == padAlone && Doc().Pending[1].Active == !padAlone) << padAlone;
   }
-  QTest::keyClick(surface, Qt::Key_Escape);
-  EXPECT_TRUE(Doc().Pending.empty());
-
   Button("OptPastilleC")->click();
   ASSERT_EQ(Editor().CurrentTool(), lyt::BoardEditor::Tool::SquarePad);
   Child<QComboBox>("ComboTrou")->setFocus(Qt::MouseFocusReason);
@@ -297,15 +250,13 @@ TEST_F(LytMainWindow, ClicksShiftClicksAndWhatEndsATool) {
 }
 
 // Typed characters act in lower case only; a held C centres the view until
-// its real release, not at its auto-repeated ones.
+// its real release, not at its auto-repeated ones, and not with Ctrl.
 TEST_F(LytMainWindow, KeysZoomAndCentre) {
   const int zoom = Editor().View().Zoom;
   QTest::keyClick(surface, Qt::Key_I, Qt::ShiftModifier);
   EXPECT_EQ(Editor().View().Zoom, zoom);
   QTest::keyClick(surface, Qt::Key_I);
   EXPECT_EQ(Editor().View().Zoom, 2 * zoom);
-  QTest::keyClick(surface, Qt::Key_O);
-  EXPECT_EQ(Editor().View().Zoom, zoom);
 
   QTest::keyPress(surface, Qt::Key_C);
   EXPECT_TRUE(Editor().View().CentringKey);
@@ -318,43 +269,9 @@ TEST_F(LytMainWindow, KeysZoomAndCentre) {
   EXPECT_FALSE(Editor().View().CentringKey);
 }
 
-// The window keeps one dialog, its choices there at the next use. Editing
-// offers the text whole and selected, in its size, with no numbering even if
-// the box was left ticked; Annuler empties the text; a new text starts empty.
-TEST_F(LytMainWindow, KeepsOneTextDialogBetweenUses) {
-  using Fields = std::tuple<bool, std::string, int, bool, std::string>;
-  const struct {
-    common::TextDialogRequest Request;
-    const char *Text, *Start;  // typed, or nothing
-    int Size;                  // chosen, or -1
-    const char* Button;
-    Fields Answer;
-  } uses[] = {{{true, "", -1}, "R", "5", 4, "CmdOK", {true, "R", 4, true, "5"}},
-              {{false, "R12", 2}, nullptr, nullptr, -1, "CmdAnnuler", {false, "", 2, false, "5"}},
-              {{true, "", -1}, nullptr, nullptr, -1, "CmdOK", {true, "", 2, true, "5"}}};
-  for (const auto& use : uses) {
-    QTimer::singleShot(0, &Window(), [&] {
-      auto* dialog = Child<common::TextDialog>("FormEditer");
-      ASSERT_NE(dialog, nullptr);
-      auto* text1 = Child<QLineEdit>("Text1", dialog);
-      EXPECT_EQ(text1->selectedText().toStdString(), use.Request.Text);
-      EXPECT_EQ(Child<QCheckBox>("CheckINC", dialog)->isVisible(), use.Request.NewText);
-      if (use.Text) text1->setText(use.Text);
-      if (use.Size >= 0) Child<QComboBox>("ComboTailleTexte", dialog)->setCurrentIndex(use.Size);
-      if (use.Start) Child<QCheckBox>("CheckINC", dialog)->setChecked(true);
-      if (use.Start) Child<QLineEdit>("TextINC", dialog)->setText(use.Start);
-      Child<QPushButton>(use.Button, dialog)->click();
-    });
-    const common::TextDialogAnswer a = Window().ShowTextDialog(use.Request);
-    EXPECT_EQ((Fields{a.Accepted, a.Text, a.SizeIndex, a.Numbering, a.NumberingStart}), use.Answer);
-  }
-}
-
 const Program kPrograms[] = {
-    {"Lyt", MakeLyt,
-     {std::begin(lyt::control::Board), std::end(lyt::control::Board)}, " LYT : Sans Nom", "ComboPastille",
-     "->1.59mm", "ComboEmp", {"MnuCouper", "OptRond"}, {"OptSoudure", "OptSelect"}, "OptPastilleR", Qt::Key(0),
-     "carte.Lyt",
+    {"Lyt", MakeLyt, {std::begin(lyt::control::Board), std::end(lyt::control::Board)}, "ComboEmp",
+     "OptPastilleR", Qt::Key(0), "carte.Lyt",
      [](common::MainWindowBase& window) {
        using namespace lyt::ElementKind;
        namespace L = lyt::BoardLayer;
@@ -365,7 +282,7 @@ const Program kPrograms[] = {
      },
      {{"CheckComposants", nullptr}, {"TextEchelle", "2"}}, QRect(0, 0, 120, 100),
      // In colour at scale 2: along the track its extent less its width, which
-     // the round ends add; the white centre of a hole.
+     // the round ends add; the white centre of a hole, off its cross.
      [](const QImage& page, double dots) {
        dots *= 2;  // per millimetre of board
        const QRect track = BoxOf(page, 0x00C000), pad = BoxOf(page, 0xFF0000);
@@ -374,16 +291,11 @@ const Program kPrograms[] = {
        EXPECT_NEAR(track.height(), 0.635 * dots, 1.0);
        EXPECT_NEAR(pad.width(), 3.0 * dots, 2.0);
        EXPECT_NEAR(pad.center().y() - track.center().y(), 15.0 * dots, 2.0);
-       auto at = [&](double dx, double dy) {  // millimetres from the pad's centre
-         return page.pixel(pad.center() + QPoint(int(dx * dots), int(dy * dots))) & 0xFFFFFF;
-       };
-       EXPECT_EQ(at(0.2, 0.2), 0xFFFFFFu);  // inside the drill, off the cross
-       EXPECT_EQ(at(0.3, 0), 0x0000FFu);    // the cross
-       EXPECT_EQ(at(0.5, 0.5), 0xFF0000u);  // copper around the drill
+       const QPoint offTheCross(int(0.2 * dots), int(0.2 * dots));
+       EXPECT_EQ(page.pixel(pad.center() + offTheCross) & 0xFFFFFF, 0xFFFFFFu);
      }},
-    {"Skt", MakeSkt,
-     {std::begin(skt::control::Schematic), std::end(skt::control::Schematic)}, " SKT : Sans Nom", "ComboRond",
-     "->1.5mm", "ComboDossier", {"MnuCouper", "MnuHoriz"}, {"OptSelect"}, "OptMasse", Qt::Key_G, "schema.Skt",
+    {"Skt", MakeSkt, {std::begin(skt::control::Schematic), std::end(skt::control::Schematic)},
+     "ComboDossier", "OptMasse", Qt::Key_G, "schema.Skt",
      [](common::MainWindowBase& window) {
        static_cast<skt::MainWindow&>(window).Editor().Document().Elements = {
            {0, skt::ElementKind::Wire, 0, 100, 100, 110, 100, false, {}, 0}};

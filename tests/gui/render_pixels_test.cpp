@@ -1,6 +1,8 @@
 // The pixels both programs' renderers set through the Qt canvas (showing a
-// part of the drawing away from its corner, as the drawing area does): what
-// lies on top, the colours, and previews that drawn twice restore every pixel.
+// part of the drawing away from its corner, as the drawing area does):
+// previews that drawn twice restore every pixel. Which layer lies on top is
+// seen in the renderer's pass order (lyt/core), the positions in the gerbv
+// read-back and the printed colours in the PDF page of the main windows.
 #include "common/ui/qt_canvas.h"
 #include "lyt/core/board_renderer.h"
 #include "lyt/core/element_drawers.h"
@@ -35,11 +37,6 @@ skt::SchematicElement Sch(std::int32_t group, std::int32_t kind, float size, flo
 
 class RenderPixelTest : public ::testing::Test {
  protected:
-  RenderPixelTest() {
-    board.Colours.PadColour = common::Rgb(255, 128, 0);  // apart from both copper colours
-    board.Colours.HoleFillColour = common::Rgb(1, 2, 3);
-  }
-
   QRgb At(const common::Viewport& view, float xMm, float yMm) const {
     return image.pixel(QPoint(view.MmToPixels(xMm), view.MmToPixels(yMm)) - kOrigin);
   }
@@ -49,12 +46,6 @@ class RenderPixelTest : public ::testing::Test {
     common::QtCanvas canvas(image, kOrigin, kBackground, QColor(0, 0, 128));
     draw(canvas);
     return canvas.TakeDamage().translated(-kOrigin);
-  }
-  void RedrawBoard() {
-    Draw([&](Canvas& c) { lyt::RedrawBoard(board, layers, kShown, boardView, lytFont, c); });
-  }
-  void RedrawSchematic() {
-    Draw([&](Canvas& c) { skt::RedrawSchematic(schematic, kShown, schematicView, sktFont, c); });
   }
 
   lyt::Board board;
@@ -67,32 +58,6 @@ class RenderPixelTest : public ::testing::Test {
   QImage image{256, 256, QImage::Format_RGB32};
   const common::VisibleArea kShown{-kOrigin.x(), -kOrigin.y(), image.width(), image.height()};
 };
-
-// Which copper layer lies on top is seen in the renderer's pass order
-// (lyt/core); here, the pixels of each kind where they belong.
-TEST_F(RenderPixelTest, BoardPadsCoverCopperSilkscreenCoversPadsAndHolesCoverAll) {
-  const lyt::BoardColours& colours = board.Colours;
-  boardView.ShowGrid = false;
-  board.Elements = {Element(0, B::Hole, L::Through, 0.4f, 8, 8),
-                    Element(0, B::Track, L::Silkscreen, 0.2f, 6, 8.8f, 10, 8.8f),
-                    Element(0, B::RoundPad, L::Through, 1.2f, 8, 8),
-                    Element(0, B::Track, L::Component, 0.5f, 4, 7.5f, 12, 7.5f)};
-  RedrawBoard();
-  EXPECT_EQ(std::make_pair(At(boardView, 4.5f, 7.5f), At(boardView, 2, 2)),
-            std::make_pair(Rgb32(colours.ComponentColour), kBackground.rgb()));
-  EXPECT_EQ(At(boardView, 7.2f, 7.5f), Rgb32(colours.PadColour)) << "pad over the track";
-  EXPECT_EQ(At(boardView, 8, 8.8f), Rgb32(colours.SilkscreenColour)) << "silkscreen over the pad";
-  EXPECT_EQ(At(boardView, 8, 8), Rgb32(colours.HoleColour)) << "hole cross";
-  EXPECT_EQ(At(boardView, 8.2f, 7.8f), Rgb32(colours.HoleFillColour)) << "inside the drill";
-  // Zoomed far out, a 0.1 mm track and 0.15 mm of circle line are under half a pixel.
-  boardView.Scale = 2.0;
-  board.Elements = {Element(0, B::Track, L::Solder, 0.1f, 10, 20, 60, 20),
-                    Element(0, B::Circle, L::Silkscreen, 20.0f, 60, 60)};
-  RedrawBoard();
-  EXPECT_EQ(At(boardView, 30, 20), Rgb32(colours.SolderColour));
-  EXPECT_EQ(At(boardView, 60 + 20, 60), Rgb32(colours.SilkscreenColour));
-  EXPECT_EQ(At(boardView, 60, 60 - 20), Rgb32(colours.SilkscreenColour));
-}
 
 // Each kind of either program in hand, drawn on a busy drawing of that
 // program with its grid, shows, and drawn again restores every pixel; so
@@ -118,7 +83,7 @@ TEST_F(RenderPixelTest, PreviewsOfEveryKindDrawnTwiceRestoreTheDrawingBitForBit)
                     Element(0, B::Track, L::Solder, 0.6f, 6, 1, 6, 12), Element(0, B::RoundPad, L::Through, 1.0f, 7, 7),
                     Element(0, B::Hole, L::Through, 0.4f, 7, 7),
                     Element(0, B::Text, L::Silkscreen, 1.5f, 2, 8, 0, 0, "R12")};
-  RedrawBoard();
+  Draw([&](Canvas& c) { lyt::RedrawBoard(board, layers, kShown, boardView, lytFont, c); });
   auto pad = [](std::int32_t kind, std::int32_t angle) {
     lyt::PendingItem item = NewItem(kind, L::Through, 0.8f, 6, 6);
     item.Angle = angle;
@@ -146,7 +111,7 @@ TEST_F(RenderPixelTest, PreviewsOfEveryKindDrawnTwiceRestoreTheDrawingBitForBit)
                         Sch(0, S::Bus, 0, 1, 9, 19, 9),  Sch(0, S::DottedLine, 0, 9, 1, 9, 19),
                         Sch(0, S::Junction, 0, 6, 6),    Sch(0, S::Circle, 3, 8, 8),
                         Sch(0, S::Text, 2, 2, 12),       Sch(0, S::BusEntry, 0, 10, 10, 12, 8)};
-  RedrawSchematic();
+  Draw([&](Canvas& c) { skt::RedrawSchematic(schematic, kShown, schematicView, sktFont, c); });
   for (const skt::SchematicElement& element :
        {Sch(0, S::Wire, 0, 2, 3, 15, 9), Sch(0, S::Bus, 0, 3, 2, 8, 16), Sch(0, S::BusEntry, 0, 6, 6, 8, 4),
         Sch(0, S::DottedLine, 0, 1, 8, 17, 8), Sch(0, S::Junction, 0, 6.5f, 6), Sch(0, S::Circle, 3, 6, 7),

@@ -40,6 +40,8 @@ TEST_P(CommandLineTest, ReadsWhatIsAsked) {
 
 const Program L = Program::Lyt, S = Program::Skt;
 
+// Help, version, the drill and the plain PDF of either program are seen
+// through the built programs (tests/command_line).
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLineTest,
     ::testing::Values(
@@ -47,16 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
         // A path with spaces, unquoted, and one that only starts with a dash.
         Case{L, {"mon", "circuit.Lyt"}, CommandKind::Window, "mon circuit.Lyt", ""},
         Case{S, {"-x.Skt"}, CommandKind::Window, "-x.Skt", ""},
-        Case{L, {"--help"}, CommandKind::Help, "", ""},
-        Case{S, {"--version"}, CommandKind::Version, "", ""},
         Case{L, {"--gerber", "a b.Lyt"}, CommandKind::Gerber, "a b.Lyt", ""},
-        Case{L, {"--drill", "a.Lyt"}, CommandKind::Drill, "a.Lyt", ""},
-        Case{L, {"--pdf", "a.Lyt", "o.pdf"}, CommandKind::Pdf, "a.Lyt", "o.pdf"},
         Case{L, {"--pdf", "--noir", "a.Lyt", "--layers", "percage,soudure", "o.pdf", "--echelle", "2.5"},
              CommandKind::Pdf, "a.Lyt", "o.pdf", false, true, false, true, true, "2.5"},
         Case{L, {"--pdf", "a.Lyt", "o.pdf", "--layers", "serigraphie,composant"}, CommandKind::Pdf,
              "a.Lyt", "o.pdf", true, false, true, false},
-        Case{S, {"--pdf", "s.Skt", "o.pdf"}, CommandKind::Pdf, "s.Skt", "o.pdf"},
         // The schematic has no Gerber, drill or print options.
         Case{S, {"--gerber", "s.Skt"}, CommandKind::Wrong, "--gerber", ""},
         Case{S, {"--pdf", "s.Skt", "o.pdf", "--noir"}, CommandKind::Wrong, "--noir", ""},

@@ -3,7 +3,6 @@
 #include "lyt/core/element_drawers.h"
 
 #include <functional>
-#include <limits>
 
 // The drawing calls of the renderer and the drawers; the pixels of the
 // stacking and of the preview drawn twice are checked in tests/gui.
@@ -131,20 +130,6 @@ TEST(ElementDrawers, FiguresOfEachKindWhateverTheCanvasStateBefore) {
     EXPECT_EQ(std::make_pair(canvas.Fill, canvas.Style),
               std::make_pair(common::FillStyle::Transparent, common::LineStyle::Solid)) << expected;
   }
-}
-
-// A size read from a damaged file can make the smallest int of pixels: the
-// figures saturate instead of wrapping round to small numbers.
-TEST(ElementDrawers, HugeNegativeSizesSaturate) {
-  RecordingCanvas canvas;
-  const int r = std::numeric_limits<int>::min();
-  const std::string hi = std::to_string(std::numeric_limits<int>::max()), lo = std::to_string(r + 10);
-  DrawHole(10, 10, r, Rgb(1, 1, 1), kHoleFill, DrawMode::CopyPen, canvas);
-  DrawSquarePad(10, 10, r, kPad, DrawMode::CopyPen, canvas);
-  DrawRectPad(10, 10, r, kPad, DrawMode::CopyPen, 0, canvas);
-  const std::string box = "box " + hi + " " + hi + " " + lo + " " + lo + " filled " + std::to_string(kPad);
-  EXPECT_EQ(canvas.Describe(1), "line " + hi + " 10 " + lo + " 10\nline 10 " + hi + " 10 " + lo + "\n" +
-                                     box + "\n" + box + "\n");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -43,8 +44,9 @@ class BoardEditorShell : public board_tests::EditorTest {
 // A file named on the command line is read and captioned with its whole
 // path. Quitting an edited document asks first: Cancel stays; Yes saves, and
 // a save that fails (or whose dialog is cancelled) keeps the old file and
-// stops the quit; No drops the changes. New then gives an unnamed, unchanged
-// document, never saved while empty.
+// stops the quit; No drops the changes. New, even with a track chain under
+// way, then gives an unnamed, unchanged document with nothing in hand or to
+// restore, its group counter and colours reset, never saved while empty.
 TEST_F(BoardEditorShell, QuitAndNewAskToSaveChangesAndAFailedSaveKeepsTheOldFile) {
   const std::string path = folder.File("platine essai.Lyt");
   board_tests::WriteBytes(path, "\"LYT 3\"\r\n2.54,0.635\r\n3,4,3,0.79375,50.8,50.8,0,0,\"\",0\r\n");
@@ -74,11 +76,18 @@ TEST_F(BoardEditorShell, QuitAndNewAskToSaveChangesAndAFailedSaveKeepsTheOldFile
   EXPECT_TRUE(editor.MnuQuitter());
   EXPECT_TRUE(editor.IsModified()) << "No drops the changes without saving";
 
-  editor.OptPastilleC();
+  Click(10, 10);  // the track drawn, deleted: Annuler could bring it back
+  editor.MnuSuppr();
+  editor.OptPiste();
+  Click(G(30), G(30));  // a track chain under way
+  Doc().Colours.HoleColour = Doc().Colours.SolderColour;
   editor.MnuNouveau();
-  EXPECT_TRUE(editor.IsEmpty() && !editor.IsModified());
-  EXPECT_EQ(std::make_tuple(ui.Caption, editor.CurrentTool(), ui.Pointer, ui.Registrations),
-            std::make_tuple(std::string(" LYT : Sans Nom"), BoardEditor::Tool::Select, common::PointerShape::Arrow, 2));
+  EXPECT_TRUE(editor.IsEmpty() && !editor.IsModified() && Doc().Pending.empty() && Doc().UndoBuffer.empty());
+  EXPECT_FALSE(Doc().PendingActive || Doc().PendingIsNew || Doc().LineInProgress);
+  EXPECT_EQ(std::make_tuple(ui.Caption, editor.CurrentTool(), ui.Pointer, ui.Registrations, Doc().LastGroup,
+                            Doc().Colours.HoleColour),
+            std::make_tuple(std::string(" LYT : Sans Nom"), BoardEditor::Tool::Select, common::PointerShape::Arrow, 2,
+                            0, BoardColours{}.HoleColour));
   editor.MnuEnreg();
   editor.MnuEnregSous();
   Doc().Modified = true;
@@ -175,7 +184,7 @@ TEST_F(BoardEditorShell, SavingWritesTheSelectionInHandAndAFailedSaveLosesNothin
 
 // Steps from 0.5 to 10 mm are taken, anything else is refused and asked
 // again; a comma ends the number. A refused then cancelled dialog changes
-// nothing, but the window is laid out and redrawn all the same.
+// nothing.
 TEST_F(BoardEditorShell, GridStepDialogTakesOnlyStepsWithinRange) {
   editor.Start("");
   ui.GridStepAnswers = {{"0.49", "1"}, {"10.01", "1"}, {"", "1"}, {"2", "0.49"}, {"2", "10.01"}, {"0.5", "10"}};
@@ -191,69 +200,60 @@ TEST_F(BoardEditorShell, GridStepDialogTakesOnlyStepsWithinRange) {
   EXPECT_EQ(ui.GridStepShown.at(1), std::make_pair(std::string("0.5"), std::string("10")));
   EXPECT_EQ(std::make_pair(editor.View().GridStepX, editor.View().GridStepY), std::make_pair(1.0f, 2.54f));
 
-  const std::map<int, std::string> status = ui.Status;
-  const std::size_t layouts = ui.Layouts.size();
   ui.GridStepAnswers = {{"2", "20"}};
   editor.MnuPas();
   EXPECT_EQ(std::make_pair(editor.View().GridStepX, editor.View().GridStepY), std::make_pair(1.0f, 2.54f));
-  EXPECT_EQ(ui.Status, status);
-  EXPECT_EQ(ui.Layouts.size(), layouts + 1);
+  ExpectGridStepStatus(" 1", " 2.54");
 }
-
-const char* const kSaveFirst = "Vous devez sauvegarder votre circuit, auparavant!";
-
-// A track, a round pad and its hole.
-const std::vector<BoardElement> kTrackAndPad = {
-    Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 10, 20, 30, 20),
-    Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 10, 20),
-    Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 10, 20)};
 
 class BoardOutputs : public board_tests::EditorTest {
  protected:
   BoardOutputs() { editor.Start(""); }
 };
 
-// Texts at a bad angle on two layers: told once for the whole export.
-TEST_F(BoardOutputs, FilesAreWrittenBesideTheBoardAsTheWritersMakeThem) {
-  std::vector<BoardElement> board = kTrackAndPad;
+// Each command writes beside the board the files the writers make, or
+// refuses with one message and writes nothing; a file that cannot be written
+// is named, with the exclamation icon. Texts at a bad angle on two layers are
+// told once for the whole export.
+TEST_F(BoardOutputs, FilesAreWrittenBesideTheBoardOrRefusedWithOneMessage) {
+  const std::vector<BoardElement> pad = {Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 10, 20)};
+  std::vector<BoardElement> board = {Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 10, 20, 30, 20),
+                                     pad[0], Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 10, 20)};
   for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder})
     board.push_back(Element(0, ElementKind::Text, layer, 2.0f, 10, 30, 0, 0, "A 1", 45));
-  Doc().Elements = board;
-  Doc().FileName = folder.File("essai.Lyt");
-  editor.MnuGerber();
-  editor.MnuExcellon();
-  EXPECT_EQ(ui.MessageTexts(), (Strings{"Angle incorrect !", "Un fichier Gerber par couche a été créé.",
-                                        "Le fichier de perçage a été créé"}));
-  GerberProblems problems;
-  const char* const names[] = {"essai-Composant.gbr", "essai-Soudure.gbr", "essai-Serig.gbr"};
-  for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder, BoardLayer::Silkscreen})
-    EXPECT_EQ(board_tests::ReadBytes(folder.File(names[layer])),
-              ExportGerberLayer(board, layer, problems));
-  EXPECT_EQ(board_tests::ReadBytes(folder.File("essai.drl")), *ExportDrill(board));
-  EXPECT_FALSE(editor.IsModified()) << "the document is not changed";
-}
-
-// Each refusal shows one message and writes nothing; a file that cannot be
-// written is named, with the exclamation icon.
-TEST_F(BoardOutputs, RefusalsAndUnwritableFolderAreReported) {
+  const std::string saveFirst = "Vous devez sauvegarder votre circuit, auparavant!";
   const std::string cannotWrite = "Impossible d'écrire le fichier\r\n";
-  const std::tuple<bool, std::vector<BoardElement>, std::string, std::string> cases[] = {
-      {true, {}, "vide.Lyt", "Pas de circuit, donc, pas de fichier Gerber !"},
-      {true, kTrackAndPad, "", kSaveFirst},
-      {true, kTrackAndPad, "absent/essai.Lyt", cannotWrite + folder.File("absent/essai-Serig.gbr")},
-      {false, {kTrackAndPad[1]}, "pastilles.Lyt",
-       "Le circuit ne contient pas de trous,\r\ndonc, pas de fichier de perçage !"},
-      {false, kTrackAndPad, "", kSaveFirst},
-      {false, kTrackAndPad, "absent/essai.Lyt", cannotWrite + folder.File("absent/essai.drl")}};
-  for (const auto& [gerber, board, fileName, message] : cases) {
-    SCOPED_TRACE(message);
+  GerberProblems problems;
+  // Gerber or drill, the board, its file, the messages and the files written.
+  using Files = std::map<std::string, std::string>;
+  const std::tuple<bool, std::vector<BoardElement>, std::string, Strings, Files> cases[] = {
+      {true, {}, "vide.Lyt", {"Pas de circuit, donc, pas de fichier Gerber !"}, {}},
+      {true, board, "", {saveFirst}, {}},
+      {true, board, "absent/essai.Lyt", {cannotWrite + folder.File("absent/essai-Serig.gbr")}, {}},
+      {false, pad, "pastilles.Lyt", {"Le circuit ne contient pas de trous,\r\ndonc, pas de fichier de perçage !"}, {}},
+      {false, board, "", {saveFirst}, {}},
+      {false, board, "absent/essai.Lyt", {cannotWrite + folder.File("absent/essai.drl")}, {}},
+      {true, board, "essai.Lyt", {"Angle incorrect !", "Un fichier Gerber par couche a été créé."},
+       {{"essai-Composant.gbr", ExportGerberLayer(board, BoardLayer::Component, problems)},
+        {"essai-Soudure.gbr", ExportGerberLayer(board, BoardLayer::Solder, problems)},
+        {"essai-Serig.gbr", ExportGerberLayer(board, BoardLayer::Silkscreen, problems)}}},
+      {false, board, "essai.Lyt", {"Le fichier de perçage a été créé"}, {{"essai.drl", *ExportDrill(board)}}}};
+  for (const auto& [gerber, elements, fileName, told, files] : cases) {
+    SCOPED_TRACE(told.back());
     ui.Messages.clear();
-    Doc().Elements = board;
+    Doc().Elements = elements;
     Doc().FileName = fileName.empty() ? "Sans Nom" : folder.File(fileName);
     gerber ? editor.MnuGerber() : editor.MnuExcellon();
-    ExpectOneMessage(ui, message, message.rfind(cannotWrite, 0) == 0 ? MessageIcon::Exclamation : MessageIcon::None);
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    EXPECT_EQ(ui.MessageTexts(), told);
+    for (const auto& message : ui.Messages)
+      EXPECT_EQ(message.Icon, message.Text.rfind(cannotWrite, 0) == 0 ? MessageIcon::Exclamation : MessageIcon::None);
+    Files written;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+      written[entry.path().filename().u8string()] = ReadBytes(entry.path().u8string());
+    EXPECT_EQ(written, files);
+    for (const auto& entry : files) std::filesystem::remove(folder.Path() / entry.first);
   }
+  EXPECT_FALSE(editor.IsModified()) << "the document is not changed";
 }
 
 // Black, the component side alone or nothing.
