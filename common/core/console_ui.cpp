@@ -1,27 +1,12 @@
 #include "common/core/console_ui.h"
 
 #include "common/core/file_problem.h"
+#include "common/core/null_canvas.h"
 
 #include <utility>
 
 namespace common {
 namespace {
-
-// Nothing is ever shown without a window.
-class NoCanvas : public Canvas {
- public:
-  void Clear() override {}
-  void SetPixel(int, int, Colour) override {}
-  void DrawLine(int, int, int, int, Colour) override {}
-  void DrawBox(int, int, int, int, Colour) override {}
-  void DrawCircle(int, int, int, Colour, double) override {}
-  void SetDrawMode(DrawMode) override {}
-  void SetLineWidth(int) override {}
-  void SetLineStyle(LineStyle) override {}
-  void SetFillStyle(FillStyle) override {}
-  void SetFillColour(Colour) override {}
-  Colour HighlightColour() const override { return 0; }
-};
 
 // Message texts end their lines with CR LF, a terminal with LF.
 std::string WithNewLines(const std::string& text) {
@@ -44,7 +29,7 @@ MessageAnswer ConsoleUi::ShowMessage(const std::string& text, MessageIcon, Messa
 }
 
 Canvas& ConsoleUi::DrawingArea() {
-  static NoCanvas nothing;
+  static NullCanvas nothing;
   return nothing;
 }
 

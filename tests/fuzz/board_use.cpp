@@ -1,5 +1,6 @@
 #include "board_use.h"
 
+#include "common/core/null_canvas.h"
 #include "common/core/stroke_font.h"
 #include "lyt/core/board_renderer.h"
 #include "lyt/export/drill_writer.h"
@@ -10,24 +11,6 @@
 #include <filesystem>
 
 namespace fuzz {
-namespace {
-
-class NullCanvas : public common::Canvas {
- public:
-  void Clear() override {}
-  void SetPixel(int, int, common::Colour) override {}
-  void DrawLine(int, int, int, int, common::Colour) override {}
-  void DrawBox(int, int, int, int, common::Colour) override {}
-  void DrawCircle(int, int, int, common::Colour, double) override {}
-  void SetDrawMode(common::DrawMode) override {}
-  void SetLineWidth(int) override {}
-  void SetLineStyle(common::LineStyle) override {}
-  void SetFillStyle(common::FillStyle) override {}
-  void SetFillColour(common::Colour) override {}
-  common::Colour HighlightColour() const override { return 0; }
-};
-
-}  // namespace
 
 const std::string& ScratchFolder() {
   static const testing_support::TempFolder folder;
@@ -45,7 +28,7 @@ void WriteFile(const std::string& path, std::string_view bytes) {
 
 void UseBoard(const lyt::Board& board, const common::Viewport& viewport) {
   static const common::StrokeFont font(common::FontVariant::Lyt);
-  NullCanvas canvas;
+  common::NullCanvas canvas;
   lyt::GerberProblems problems;
   // At the file's grid and zoom, then zoomed in as far as the window goes.
   common::Viewport zoomedIn = viewport;
