@@ -103,36 +103,32 @@ int Strays(const Ink& a, const Ink& b, bool aIsOurs) {
 
 int Count(const Ink& ink) { return static_cast<int>(std::count(ink.begin(), ink.end(), true)); }
 
-class GerbvReadsBack : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (std::system("command -v gerbv >/dev/null 2>&1") != 0)
-      GTEST_SKIP() << "gerbv is not installed";
-    board.Elements = TestBoard();
-  }
-
+// Each Gerber layer is drawn where our screen draws it, and the drill file
+// keeps its tool sizes and positions: gerbv writes drill files back in
+// inches, tools to the thousandth and positions to the ten-thousandth,
+// grouped by tool. A misread number would drill the wrong holes.
+TEST(GerbvReadsBack, EachLayerWhereOurScreenDrawsItAndTheDrillFileWithItsToolsAndHoles) {
+  if (std::system("command -v gerbv >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "gerbv is not installed";
+  Board board;
+  board.Elements = TestBoard();
+  board_tests::TempFolder folder;
   // Runs gerbv with `arguments` on `text` written to `file`. gerbv exits 0
   // whatever it read: what it disliked is on stderr, marked CRITICAL or WARNING.
-  void Run(const std::string& file, const std::string& text, const std::string& arguments) {
+  auto run = [&](const std::string& file, const std::string& text, const std::string& arguments) {
     board_tests::WriteBytes(folder.File(file), text);
     const std::string errors = folder.File(file + ".err");
     const std::string command = "gerbv " + arguments + " '" + folder.File(file) + "' </dev/null >/dev/null 2>'";
-    const int status = std::system((command + errors + "'").c_str());
+    EXPECT_EQ(std::system((command + errors + "'").c_str()), 0);
     const std::string complaints = board_tests::ReadBytes(errors);
-    EXPECT_EQ(status, 0);
     EXPECT_TRUE(complaints.find("CRITICAL") == complaints.npos &&
                 complaints.find("WARNING") == complaints.npos) << complaints;
-  }
+  };
 
-  Board board;
-  board_tests::TempFolder folder;
-};
-
-TEST_F(GerbvReadsBack, EachLayerIsDrawnWhereOurScreenDrawsIt) {
   for (std::int32_t layer : {BoardLayer::Component, BoardLayer::Solder, BoardLayer::Silkscreen}) {
     SCOPED_TRACE(layer);
     GerberProblems problems;
-    Run("couche.gbr", ExportGerberLayer(board.Elements, layer, problems),
+    run("couche.gbr", ExportGerberLayer(board.Elements, layer, problems),
         "-x png -D 1000 -B 0 -u mm -O 0x0 -W 1.6x0.8 -f '#FFFFFFFF' -b '#000000' -o '" +
             folder.File("couche.png") + "'");
     const Ink theirs = InkOf(QImage(folder.File("couche.png").c_str()), [](QRgb pixel) { return qGray(pixel) >= 128; });
@@ -142,13 +138,8 @@ TEST_F(GerbvReadsBack, EachLayerIsDrawnWhereOurScreenDrawsIt) {
     EXPECT_EQ(Strays(theirs, ours, false), 0) << "gerbv's, not ours";
     EXPECT_NEAR(Count(theirs), Count(ours), Count(ours) * 0.05);
   }
-}
 
-// gerbv writes drill files back in inches, tools to the thousandth and
-// positions to the ten-thousandth, grouped by tool. A misread number would
-// drill the wrong holes.
-TEST_F(GerbvReadsBack, DrillFileKeepsItsToolSizesAndPositions) {
-  Run("trous.drl", *ExportDrill(board.Elements), "-x drill -o '" + folder.File("relu.drl") + "'");
+  run("trous.drl", *ExportDrill(board.Elements), "-x drill -o '" + folder.File("relu.drl") + "'");
   auto inches = [](double mm, double unit) { return std::lround(mm / 25.4 / unit); };
   std::set<long> tools, readTools;
   std::multiset<std::pair<long, long>> holes, readHoles;

@@ -34,7 +34,8 @@ namespace {
 using Maker = common::MainWindowBase* (*)(const QString& programFolder);
 
 // A window of either program, run from a folder of its own holding a copy of
-// the library, registering its file types in a data folder of its own.
+// the library, registering its file types in a data folder of its own;
+// started with no document, its drawing area holding the focus.
 class WindowTest : public ::testing::Test {
  protected:
   ~WindowTest() override { qunsetenv("XDG_DATA_HOME"); }
@@ -45,6 +46,10 @@ class WindowTest : public ::testing::Test {
     window.reset(make(folder.path()));
     window->resize(1280, 800);
     window->show();
+    window->Input().Start("");
+    QApplication::processEvents();
+    surface = Child<QWidget>("Picture2");
+    surface->setFocus();
   }
   // A named control of `parent`, the window when none.
   template <class T>
@@ -56,6 +61,7 @@ class WindowTest : public ::testing::Test {
 
   QTemporaryDir folder;
   std::unique_ptr<common::MainWindowBase> window;
+  QWidget* surface = nullptr;  // the drawing area
 };
 
 // Acts on the next modal window of type W once it is up; a window that never
@@ -111,30 +117,25 @@ class BothWindows : public WindowTest, public ::testing::WithParamInterface<Prog
 // would silently leave a menu item or button in the wrong state. Start fills
 // the lists and disables the edit commands; a tool chosen shows checked, and
 // Escape typed in the drawing area brings back the selection tool.
-TEST_P(BothWindows, EveryControlTheEditorDrivesExistsAndStartSetsThem) {
+//
+// The print dialog's PDF entry asks for the file: giving it up prints
+// nothing and leaves the dialog open; with a name the page is written beside
+// the document and the dialog hides. An unlisted printer is never opened.
+// The page, as pdftoppm renders it, is true to size (times the scale); that
+// it is landscape is seen in the editors' print jobs and the command line's
+// PDF.
+TEST_P(BothWindows, ControlsTheEditorDrivesAreThereAndThePdfEntryPrintsToScale) {
   const Program& p = GetParam();
-  std::vector<const char*> names = p.Controls;
-  names.insert(names.end(), std::begin(common::control::Shared), std::end(common::control::Shared));
-  for (const char* name : names) EXPECT_NE(window->findChild<QObject*>(name), nullptr) << name;
-  window->Input().Start("");
+  for (const char* name : p.Controls) Child<QObject>(name);  // fails on a name missing
+  for (const char* name : common::control::Shared) Child<QObject>(name);
   EXPECT_GE(Child<QComboBox>(p.Library)->count(), 3);
   EXPECT_FALSE(Child<QAction>(common::control::MnuCouper)->isEnabled());
   auto* tool = Child<QToolButton>(p.Tool);
-  QWidget* drawing = Child<QWidget>("Picture2");
-  p.Key ? QTest::keyClick(drawing, p.Key) : tool->click();
+  p.Key ? QTest::keyClick(surface, p.Key) : tool->click();
   EXPECT_TRUE(tool->isChecked());
-  QTest::keyClick(drawing, Qt::Key_Escape);
+  QTest::keyClick(surface, Qt::Key_Escape);
   EXPECT_TRUE(Child<QToolButton>("OptSelect")->isChecked());
-}
 
-// The PDF entry asks for the file: giving it up prints nothing and leaves
-// the dialog open; with a name the page is written beside the document and
-// the dialog hides. An unlisted printer is never opened. The page, as
-// pdftoppm renders it, is true to size (times the scale); that it is
-// landscape is seen in the editors' print jobs and the command line's PDF.
-TEST_P(BothWindows, PrintDialogsPdfEntryAsksForTheFileThenPrintsToScaleAndHides) {
-  const Program& p = GetParam();
-  window->Input().Start("");
   auto& document = dynamic_cast<common::ShellDocument&>(window->Input());
   document.SetFileName(folder.filePath(p.Document).toStdString());
   ASSERT_TRUE(document.Write());
@@ -144,35 +145,32 @@ TEST_P(BothWindows, PrintDialogsPdfEntryAsksForTheFileThenPrintsToScaleAndHides)
     printers->setCurrentIndex(printers->findText(common::PrinterChooser::PdfEntry()));
     for (const auto& [name, text] : p.Settings)
       text ? Child<QLineEdit>(name, form)->setText(text) : Child<QCheckBox>(name, form)->setChecked(true);
-    WhenShown<QFileDialog>([](QFileDialog* files) { files->reject(); });
-    Child<QPushButton>("CmdImprim", form)->click();
-    EXPECT_TRUE(form->isVisible());
-    WhenShown<QFileDialog>([](QFileDialog* files) {
-      EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
-      static_cast<QDialog*>(files)->accept();  // the name offered: the document's, beside it
-    });
-    Child<QPushButton>("CmdImprim", form)->click();
+    for (bool named : {false, true}) {
+      WhenShown<QFileDialog>([=](QFileDialog* files) {
+        EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
+        // The name offered: the document's, beside it.
+        named ? static_cast<QDialog*>(files)->accept() : files->reject();
+      });
+      Child<QPushButton>("CmdImprim", form)->click();
+      EXPECT_EQ(form->isVisible(), !named);
+    }
   });
   window->Input().MnuImpression();
   const QString pdf = folder.filePath(QString(p.Document).section('.', 0, 0) + ".pdf");
   ASSERT_TRUE(QFile::exists(pdf));
-  EXPECT_FALSE(window->findChild<common::PrintDialogFrame*>()->isVisible());
-  EXPECT_FALSE(window->ShowPrinterProperties("Imprimante disparue"));
-  bool drawn = false;
   const common::PrintJob unlisted{"Imprimante disparue", true, true, {}};
-  EXPECT_EQ(window->PrintPage(unlisted, [&](common::Canvas&, double, double) { drawn = true; }),
+  EXPECT_FALSE(window->ShowPrinterProperties(unlisted.Printer));
+  EXPECT_EQ(window->PrintPage(unlisted, [](common::Canvas&, double, double) { ADD_FAILURE(); }),
             common::PrintOutcome::Failed);
-  EXPECT_FALSE(drawn);
 
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
     GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
   const double dots = 300 / 25.4;  // per millimetre
   auto at = [&](int mm) { return QString::number(std::lround(mm * dots)); };
-  const QRect& c = p.Crop;
   // Without antialiasing, so that colours stay pure; only the part measured.
   const QStringList options = {"-r", "300", "-aa", "no", "-aaVector", "no", "-png", "-singlefile",
-                               "-x", at(c.x()), "-y", at(c.y()), "-W", at(c.width()),
-                               "-H", at(c.height()), pdf, folder.filePath("page")};
+                               "-x", at(p.Crop.x()), "-y", at(p.Crop.y()), "-W", at(p.Crop.width()),
+                               "-H", at(p.Crop.height()), pdf, folder.filePath("page")};
   EXPECT_EQ(QProcess::execute("pdftoppm", options), 0);
   p.Measure(QImage(folder.filePath("page.png")).convertToFormat(QImage::Format_RGB32), dots);
 }
@@ -181,20 +179,11 @@ TEST_P(BothWindows, PrintDialogsPdfEntryAsksForTheFileThenPrintsToScaleAndHides)
 // its drawing area.
 class LytMainWindow : public WindowTest {
  protected:
-  LytMainWindow() {
-    Open(MakeLyt);
-    Editor().Start("");
-    QApplication::processEvents();
-    surface = Child<QWidget>("Picture2");
-    surface->setFocus();
-  }
+  LytMainWindow() { Open(MakeLyt); }
   lyt::BoardEditor& Editor() { return static_cast<lyt::MainWindow&>(*window).Editor(); }
-  QToolButton* Button(const char* name) { return Child<QToolButton>(name); }
-  // A point of the drawing area `mm` millimetres from the sheet's corner.
-  QPoint At(float xMm, float yMm) {
-    const common::Viewport& view = Editor().View();
-    return QPoint(view.MmToPixels(xMm), view.MmToPixels(yMm));
-  }
+  const common::Viewport& View() { return Editor().View(); }
+  // A point of the drawing area so many millimetres from the sheet's corner.
+  QPoint At(float xMm, float yMm) { return QPoint(View().MmToPixels(xMm), View().MmToPixels(yMm)); }
   void ClickAt(QPoint point, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QMouseEvent move(QEvent::MouseMove, point, surface->mapToGlobal(point), Qt::NoButton, Qt::NoButton, modifiers);
@@ -202,7 +191,6 @@ class LytMainWindow : public WindowTest {
     QTest::mouseClick(surface, button, modifiers, point);
   }
   const lyt::Board& Doc() { return Editor().Document(); }
-  QWidget* surface = nullptr;
 };
 
 // The layer menu item toggles its layer's button. Picture1 where the layout
@@ -211,7 +199,8 @@ TEST_F(LytMainWindow, LayerMenuTogglesItsButtonAndLayoutFollowsTheWindowSizeAndT
   QAction* component = Child<QAction>("MnuComposant");
   for (bool shown : {false, true}) {
     component->trigger();
-    EXPECT_TRUE(component->isChecked() == shown && Button("OptComposant")->isEnabled() == shown) << shown;
+    EXPECT_EQ(component->isChecked(), shown);
+    EXPECT_EQ(Child<QToolButton>("OptComposant")->isEnabled(), shown);
   }
   window->resize(700, 500);
   QApplication::processEvents();
@@ -224,16 +213,17 @@ TEST_F(LytMainWindow, LayerMenuTogglesItsButtonAndLayoutFollowsTheWindowSizeAndT
   EXPECT_EQ(surface->x(), -hScroll->value());
 }
 
-// A click drops a pad, the right button ends the tool. Shift held on release
-// steps through a selection: the pad alone, then the hole alone. A list
-// taking the focus ends a tool too.
-TEST_F(LytMainWindow, ClicksShiftClicksAndWhatEndsATool) {
-  Button("OptPastilleR")->click();
+// A click drops a pad where it is made, the right button ends the tool.
+// Shift held on release steps through a selection: the pad alone, then the
+// hole alone. A list taking the focus ends a tool too. Typed characters act
+// in lower case only; a held C centres the view until its real release, not
+// at its auto-repeated ones, and not with Ctrl.
+TEST_F(LytMainWindow, ClicksShiftClicksKeysAndWhatEndsATool) {
+  Child<QToolButton>("OptPastilleR")->click();
   const QPoint pad = At(25.4f, 12.7f);
   ClickAt(pad);
   ASSERT_EQ(Doc().Elements.size(), 2u);  // the pad and its hole
-  EXPECT_FLOAT_EQ(Doc().Elements[0].X1, 25.4f);
-  EXPECT_FLOAT_EQ(Doc().Elements[0].Y1, 12.7f);
+  EXPECT_EQ(At(Doc().Elements[0].X1, Doc().Elements[0].Y1), pad);
   ClickAt(At(30, 30), Qt::RightButton);
   EXPECT_EQ(Editor().CurrentTool(), lyt::BoardEditor::Tool::Select);
   ClickAt(pad);
@@ -242,31 +232,25 @@ TEST_F(LytMainWindow, ClicksShiftClicksAndWhatEndsATool) {
     ClickAt(pad, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(Doc().Pending[0].Active == padAlone && Doc().Pending[1].Active == !padAlone) << padAlone;
   }
-  Button("OptPastilleC")->click();
+  Child<QToolButton>("OptPastilleC")->click();
   ASSERT_EQ(Editor().CurrentTool(), lyt::BoardEditor::Tool::SquarePad);
   Child<QComboBox>("ComboTrou")->setFocus(Qt::MouseFocusReason);
   EXPECT_EQ(Editor().CurrentTool(), lyt::BoardEditor::Tool::Select);
   EXPECT_TRUE(Doc().Pending.empty());
-}
 
-// Typed characters act in lower case only; a held C centres the view until
-// its real release, not at its auto-repeated ones, and not with Ctrl.
-TEST_F(LytMainWindow, KeysZoomAndCentre) {
-  const int zoom = Editor().View().Zoom;
+  const int zoom = View().Zoom;
   QTest::keyClick(surface, Qt::Key_I, Qt::ShiftModifier);
-  EXPECT_EQ(Editor().View().Zoom, zoom);
   QTest::keyClick(surface, Qt::Key_I);
-  EXPECT_EQ(Editor().View().Zoom, 2 * zoom);
+  EXPECT_EQ(View().Zoom, 2 * zoom);  // once, not twice
 
   QTest::keyPress(surface, Qt::Key_C);
-  EXPECT_TRUE(Editor().View().CentringKey);
   QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_C, Qt::NoModifier, "c", true);
   QApplication::sendEvent(surface, &repeat);
-  EXPECT_TRUE(Editor().View().CentringKey);
+  EXPECT_TRUE(View().CentringKey);
   QTest::keyRelease(surface, Qt::Key_C);
-  EXPECT_FALSE(Editor().View().CentringKey);
+  EXPECT_FALSE(View().CentringKey);
   QTest::keyPress(surface, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_FALSE(Editor().View().CentringKey);
+  EXPECT_FALSE(View().CentringKey);
 }
 
 const Program kPrograms[] = {
