@@ -34,15 +34,12 @@ namespace {
 using Maker = common::MainWindowBase* (*)(const QString& programFolder);
 
 // A window of either program, run from a folder of its own holding a copy of
-// the library, registering its file types in a data folder of its own;
-// started with no document, its drawing area holding the focus.
+// the library; started with no document, its drawing area holding the focus.
 class WindowTest : public ::testing::Test {
  protected:
-  ~WindowTest() override { qunsetenv("XDG_DATA_HOME"); }
   void Open(Maker make) {
     std::filesystem::copy(LYTSKT_SOURCE_DIR "/library", std::filesystem::u8path(folder.path().toStdString()),
                           std::filesystem::copy_options::recursive);
-    qputenv("XDG_DATA_HOME", folder.path().toUtf8());
     window.reset(make(folder.path()));
     window->resize(1280, 800);
     window->show();
