@@ -122,7 +122,7 @@ TEST(FileIoTest, SavesReplaceAtomicallyAndFailedSavesKeepTheOldFile) {
   auto save = [&](const std::string& name, const std::string& bytes) {
     return common::SaveFileAtomically(folder.File(name), bytes);
   };
-  auto read = [&](const std::string& name) { return testing_support::ReadBytes(folder.File(name)); };
+  auto read = [&](const char* name) { return testing_support::ReadBytes(folder.File(name)); };
   std::ofstream(dir / "board.Lyt.~sav") << "the user's own";
   std::ofstream(dir / "real.Lyt") << "old";
   fs::permissions(dir / "real.Lyt", fs::perms::owner_read | fs::perms::owner_write);

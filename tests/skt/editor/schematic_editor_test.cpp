@@ -69,7 +69,6 @@ TEST_F(SelectionTest, CopyMakesAPictureAndPastesAcrossDocuments) {
   EXPECT_TRUE(ui.Enabled["MnuColler"]);
   Move(30, 30);
   editor.MnuColler();
-  Move(40, 40);
   Click(40, 40);
   ASSERT_EQ(Live().size(), 2u);
   EXPECT_EQ(std::make_tuple(Live()[0].X1, Live()[0].Y1, Live()[1].Text), std::make_tuple(40.0f, 40.0f, "R1"));
@@ -89,9 +88,8 @@ TEST_F(SelectionTest, TurnsAndMirrorsOfATextThenPrintsItAsHeld) {
   editor.KeyPress('h');
   editor.KeyPress('v');
   const skt::PendingItem& text = Doc().Pending[0];
-  EXPECT_LT(text.X1, text.X2);
-  EXPECT_LT(text.Y1, text.Y2);
-  EXPECT_EQ(text.Angle, 0);
+  EXPECT_EQ(std::make_tuple(text.X1 < text.X2, text.Y1 < text.Y2, text.Angle),
+            std::make_tuple(true, true, 0));
   editor.KeyPress('r');
   ui.PrintChoices.push_back("Fichier PDF");
   editor.MnuImpression();
@@ -120,8 +118,6 @@ TEST_P(DrawingToolTest, EachClickDropsACopyOrEndsASegment) {
     editor.KeyPress(c.Key);
   else
     editor.ToolButton(c.Control);
-  EXPECT_EQ(ui.Option, c.Control);
-  Move(40, 50);
   Click(40, 50);
   Click(61, 50);
   const std::vector<skt::SchematicElement> live = Live();
@@ -175,9 +171,7 @@ TEST_F(SchematicEditorTest, ComponentSavedInTheLibraryIsPlacedWithItsPinRecords)
   editor.KeyPress('p');
   Click(50, 60);
   Click(80, 60);
-  ASSERT_EQ(Live().size(), 12u);
   editor.KeyPress('r');
-  Move(40, 40);
   Click(40, 40);
   Escape();
   Click(50, 60);  // a lead end takes the whole component
@@ -186,13 +180,11 @@ TEST_F(SchematicEditorTest, ComponentSavedInTheLibraryIsPlacedWithItsPinRecords)
   editor.MnuCopier();
   Click(150, 150);
   editor.MnuColler();
-  Move(80, 100);
   Click(80, 100);
-  const std::string path = (folder.Path() / "pins.Skt").u8string();
-  Doc().FileName = path;
+  Doc().FileName = folder.File("pins.Skt");
   editor.MnuEnreg();
   skt::Schematic reread;
-  reread.FileName = path;
+  reread.FileName = Doc().FileName;
   ASSERT_FALSE(skt::ReadDocument(reread));
   ASSERT_EQ(reread.Elements.size(), 24u);
   EXPECT_EQ(PinsOnLeadEnds(reread.Elements), 8);
