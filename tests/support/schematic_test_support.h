@@ -33,8 +33,27 @@ class ScriptedSchematicUi : public testing_support::ScriptedUi, public skt::Sche
 
 inline skt::SchematicElement Element(std::int32_t group, std::int32_t kind, float x1, float y1,
                                      float x2 = 0.0f, float y2 = 0.0f, float size = 0.0f,
-                                     std::string text = std::string()) {
-  return {group, kind, size, x1, y1, x2, y2, false, std::move(text), 0};
+                                     std::string text = std::string(), std::int32_t angle = 0) {
+  return {group, kind, size, x1, y1, x2, y2, false, std::move(text), angle};
+}
+
+// The number of pin records among elements or items in hand, or -1 when one
+// is not a point on an end of a wire of its group.
+template <class Item>
+int PinsOnLeadEnds(const std::vector<Item>& items) {
+  int pins = 0;
+  for (const Item& pin : items) {
+    if (pin.Kind != skt::ElementKind::Pin) continue;
+    auto endsOnPin = [&](const Item& wire) {
+      return wire.Kind == skt::ElementKind::Wire && wire.Group == pin.Group &&
+             ((wire.X1 == pin.X1 && wire.Y1 == pin.Y1) ||
+              (wire.X2 == pin.X1 && wire.Y2 == pin.Y1));
+    };
+    const bool isPoint = pin.X1 == pin.X2 && pin.Y1 == pin.Y2;
+    if (!isPoint || std::none_of(items.begin(), items.end(), endsOnPin)) return -1;
+    ++pins;
+  }
+  return pins;
 }
 
 // The schematic editor as the window drives it (see EditorFixture), started.

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -90,76 +91,64 @@ TEST(FileNumberTest, WritesTheShortestPlainTextAsTheGeneralSearchDoes) {
       ASSERT_EQ(common::WriteFileNumber(value), searched(value)) << value;
 }
 
-using Texts = std::vector<std::string>;
-
 // The fields' texts, with a star after each quoted one; nothing when refused.
-std::optional<Texts> Fields(std::string_view line, std::size_t maxFields = 100) {
-  std::vector<common::CsvField> fields(maxFields);
-  std::size_t count = 0;
-  if (!common::ParseCsvLine(line, fields.data(), maxFields, count)) return std::nullopt;
-  Texts texts;
-  for (std::size_t i = 0; i < count; ++i)
-    texts.push_back(common::TextOf(fields[i]) + (fields[i].Quoted ? "*" : ""));
-  return texts;
-}
-
-// Line ends are seen through the board file's tests.
+// Line ends, and a line with more fields than asked for, are seen through
+// the board file's tests.
 TEST(CsvFieldsTest, SplitsFields) {
-  const std::pair<const char*, std::optional<Texts>> fields[] = {
+  using Texts = std::vector<std::string>;
+  const std::pair<const char*, std::optional<Texts>> cases[] = {
       {R"(0,10, 1.27 ,"a, b",""," x ",-3)", Texts{"0", "10", "1.27", "a, b*", "*", " x *", "-3"}},
       {R"("say ""hi""",1)", Texts{"say \"hi\"*", "1"}}, {"", Texts{""}}, {"1,", Texts{"1", ""}},
       {R"("unterminated,1)", std::nullopt}, {R"("a"b,1)", std::nullopt}};
-  for (const auto& [line, expected] : fields) EXPECT_EQ(Fields(line), expected) << line;
-  // A line with more fields than asked for is refused.
-  EXPECT_EQ(Fields("1,2,3", 3), (Texts{"1", "2", "3"}));
-  EXPECT_EQ(Fields("1,2,3", 2), std::nullopt);
-}
-
-class FileIoTest : public ::testing::Test {
- protected:
-  SaveResult Save(const std::string& name, const std::string& bytes) {
-    return common::SaveFileAtomically(folder.File(name), bytes);
+  for (const auto& [line, expected] : cases) {
+    std::array<common::CsvField, 8> fields;
+    std::size_t count = 0;
+    std::optional<Texts> texts;
+    if (common::ParseCsvLine(line, fields.data(), fields.size(), count)) texts.emplace();
+    for (std::size_t i = 0; texts && i < count; ++i)
+      texts->push_back(common::TextOf(fields[i]) + (fields[i].Quoted ? "*" : ""));
+    EXPECT_EQ(texts, expected) << line;
   }
-  std::string Read(const std::string& name) const { return testing_support::ReadBytes(folder.File(name)); }
-
-  testing_support::TempFolder folder;
-  const fs::path& dir = folder.Path();
-};
+}
 
 // The new contents replace the old and no temporary is left; a file named
 // like an old temporary beside it stays as it was; a link keeps pointing at
-// the file, which gets the new contents; the old file's permissions stay.
-TEST_F(FileIoTest, SaveReplacesSparesNeighboursFollowsLinksAndKeepsPermissions) {
+// the file, which gets the new contents; the old file's permissions stay. A
+// failed save leaves what was there and says why: a refused permission apart
+// from any other failure.
+TEST(FileIoTest, SavesReplaceAtomicallyAndFailedSavesKeepTheOldFile) {
+  testing_support::TempFolder folder;
+  const fs::path& dir = folder.Path();
+  auto save = [&](const std::string& name, const std::string& bytes) {
+    return common::SaveFileAtomically(folder.File(name), bytes);
+  };
+  auto read = [&](const char* name) { return testing_support::ReadBytes(folder.File(name)); };
   std::ofstream(dir / "board.Lyt.~sav") << "the user's own";
   std::ofstream(dir / "real.Lyt") << "old";
   fs::permissions(dir / "real.Lyt", fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("real.Lyt", dir / "link.Lyt");
-  ASSERT_EQ(Save("board.Lyt", "first"), SaveResult::Ok);
-  ASSERT_EQ(Save("board.Lyt", std::string("a\0b\r\n", 5)), SaveResult::Ok);
-  ASSERT_EQ(Save("link.Lyt", "new"), SaveResult::Ok);
-  EXPECT_EQ(std::make_tuple(Read("board.Lyt"), Read("board.Lyt.~sav"), Read("real.Lyt")),
+  ASSERT_EQ(save("board.Lyt", "first"), SaveResult::Ok);
+  ASSERT_EQ(save("board.Lyt", std::string("a\0b\r\n", 5)), SaveResult::Ok);
+  ASSERT_EQ(save("link.Lyt", "new"), SaveResult::Ok);
+  EXPECT_EQ(std::make_tuple(read("board.Lyt"), read("board.Lyt.~sav"), read("real.Lyt")),
             std::make_tuple(std::string("a\0b\r\n", 5), "the user's own", "new"));
   EXPECT_TRUE(fs::is_symlink(dir / "link.Lyt"));
   EXPECT_EQ(fs::status(dir / "real.Lyt").permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4);
-}
 
-// A failed save leaves what was there and says why: a refused permission
-// apart from any other failure.
-TEST_F(FileIoTest, FailedSavesKeepTheOldFileAndTellWhy) {
-  ASSERT_EQ(Save("locked.Lyt", "old"), SaveResult::Ok);
+  ASSERT_EQ(save("locked.Lyt", "old"), SaveResult::Ok);
   fs::permissions(dir / "locked.Lyt", fs::perms::owner_read | fs::perms::group_read);
-  EXPECT_EQ(Save("locked.Lyt", "new"), SaveResult::PermissionDenied);
-  EXPECT_EQ(Read("locked.Lyt"), "old");
+  EXPECT_EQ(save("locked.Lyt", "new"), SaveResult::PermissionDenied);
+  EXPECT_EQ(read("locked.Lyt"), "old");
   fs::create_directories(dir / "dir.Lyt");
-  EXPECT_EQ(std::make_pair(Save("nowhere/board.Lyt", "x"), Save("dir.Lyt", "x")),
+  EXPECT_EQ(std::make_pair(save("nowhere/board.Lyt", "x"), save("dir.Lyt", "x")),
             std::make_pair(SaveResult::Failed, SaveResult::Failed));
   EXPECT_TRUE(!fs::exists(dir / "nowhere") && fs::is_directory(dir / "dir.Lyt"));
   // A read-only folder refuses too, unless the rights the test runs with ignore it.
   fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
   const bool refused = !std::ofstream(dir / "probe");
-  EXPECT_EQ(Save("board.Lyt", "x"), refused ? SaveResult::PermissionDenied : SaveResult::Ok);
+  EXPECT_EQ(save("board.Lyt", "x"), refused ? SaveResult::PermissionDenied : SaveResult::Ok);
 }
 
 }  // namespace

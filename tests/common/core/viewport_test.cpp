@@ -41,7 +41,7 @@ WindowMetrics WindowWithDrawingArea(int width, int height) {
 
 // The drawing centred in Picture1: scroll values to even, bars only when
 // needed, 32-bit ranges even for the finest step at the highest zoom; never
-// a negative drawing area.
+// a negative drawing area; no zoom out beyond the last.
 TEST(LayoutTest, DrawingIsCentredWithBarsOnlyWhenNeeded) {
   // Zoom, step, Picture1's width and height, bars, horizontal maximum, scroll values.
   const std::tuple<const common::ViewportConfig&, int, float, int, int, bool, int, int, int> cases[] = {
@@ -64,12 +64,8 @@ TEST(LayoutTest, DrawingIsCentredWithBarsOnlyWhenNeeded) {
   Viewport view(common::SktViewport);
   const auto tiny = common::ComputeWindowLayout({20, 10, false, 30, 17, 17, 25}, view);
   EXPECT_EQ(std::make_pair(tiny.Picture1.Width, tiny.Picture1.Height), std::make_pair(0, 0));
-}
-
-// Zooming about the pointer (which the board's view tests follow) goes no
-// further than the last zoom.
-TEST(LayoutTest, ZoomAtCursorStopsAtTheLastZoom) {
-  Viewport view(common::SktViewport);
+  // Zooming about the pointer (which the board's view tests follow) goes no
+  // further than the last zoom.
   view.Zoom = 1;
   EXPECT_FALSE(common::ZoomAtCursor(ZoomDirection::Out, {0, 0}, WindowWithDrawingArea(600, 480), view));
   EXPECT_EQ(std::make_pair(view.Zoom, view.Scale), std::make_pair(1, 12.0));
