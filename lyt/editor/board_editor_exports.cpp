@@ -1,5 +1,6 @@
 // Gerber and drill files of the board, written beside it.
 #include "common/core/file_io.h"
+#include "common/core/file_problem.h"
 #include "lyt/editor/board_editor.h"
 #include "lyt/export/drill_writer.h"
 #include "lyt/export/gerber_writer.h"
@@ -16,7 +17,6 @@ constexpr char kSaveFirst[] = "Vous devez sauvegarder votre circuit, auparavant!
 constexpr char kGerberDone[] = "Un fichier Gerber par couche a été créé.";
 constexpr char kNoHoles[] = "Le circuit ne contient pas de trous,\r\ndonc, pas de fichier de perçage !";
 constexpr char kDrillDone[] = "Le fichier de perçage a été créé";
-constexpr char kCannotWrite[] = "Impossible d'écrire le fichier";
 
 // The exported files are named after the document, so it must have a name.
 bool IsUnnamed(const Board& board) { return board.FileName == UntitledFileName; }
@@ -25,7 +25,7 @@ bool IsUnnamed(const Board& board) { return board.FileName == UntitledFileName; 
 // The user is told which file could not be written.
 bool TellIfNotSaved(common::SaveResult result, const std::string& path, common::UiPort& ui) {
   if (result == common::SaveResult::Ok) return true;
-  ui.Tell(std::string(kCannotWrite) + "\r\n" + path, common::MessageIcon::Exclamation);
+  ui.Tell(common::CannotWrite(path));
   return false;
 }
 
