@@ -40,16 +40,13 @@ std::vector<std::int32_t> Column(const std::vector<Record>& records, Field Recor
   return values;
 }
 
-// The texts of the footprint file messages.
-inline const char* const kFootprintNotFound = "Fichier d'empreinte Introuvable!";
-inline const char* const kWrongFootprint = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
-
-// Exactly one message was shown: `text` with `icon`, an OK button and no title.
-inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text, common::MessageIcon icon) {
+// Exactly one message was shown: `text` with `icon`, an OK button and `title`.
+inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text, common::MessageIcon icon,
+                             const std::string& title = std::string()) {
   ASSERT_EQ(ui.Messages.size(), 1u);
   const testing_support::ScriptedUi::Message& m = ui.Messages[0];
   EXPECT_EQ(std::make_tuple(m.Text, m.Icon, m.Buttons, m.Title),
-            std::make_tuple(text, icon, common::MessageButtons::Ok, std::string()));
+            std::make_tuple(text, icon, common::MessageButtons::Ok, title));
 }
 
 // The board editor as the window drives it (see EditorFixture), positions

@@ -25,6 +25,12 @@ class ScriptedBoardUi : public ScriptedUi, public lyt::BoardUi {
   std::deque<std::string> PropertiesClicks;
   std::deque<lyt::PrintChoice> PrintChoices;
   std::vector<bool> PrintResults;             // what each "Imprimer" returned
+  // The board's pages are drawn here instead of on Printer: a page of Size
+  // dots, or of unknown size.
+  struct PageCanvas : RecordingCanvas {
+    common::PixelSize Size;
+    common::PixelSize PageSize() const override { return Size; }
+  } Page;
 
   void ShowGridStepDialog(
       const std::string& stepX, const std::string& stepY,
@@ -40,6 +46,12 @@ class ScriptedBoardUi : public ScriptedUi, public lyt::BoardUi {
       PrintResults.push_back(handlers.Print(Next(PrintChoices)));
       if (PrintResults.back()) return;
     }
+  }
+  common::PrintOutcome PrintPage(const common::PrintJob& job, const common::PageDrawer& draw) override {
+    return ScriptedUi::PrintPage(job, [&](common::Canvas&, double mmX, double mmY) {
+      Page.Clear();
+      draw(Page, mmX, mmY);
+    });
   }
 };
 
