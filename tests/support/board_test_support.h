@@ -32,14 +32,6 @@ inline lyt::PendingItem NewItem(std::int32_t kind, std::int32_t layer, float siz
   return {0, 0, kind, layer, size, x1, y1, x2, y2, moveMode, true, std::string(), 0};
 }
 
-// One field of each record, as numbers.
-template <class Record, class Field>
-std::vector<std::int32_t> Column(const std::vector<Record>& records, Field Record::*field) {
-  std::vector<std::int32_t> values;
-  for (const Record& r : records) values.push_back(static_cast<std::int32_t>(r.*field));
-  return values;
-}
-
 // Exactly one message was shown: `text` with `icon`, an OK button and `title`.
 inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text, common::MessageIcon icon,
                              const std::string& title = std::string()) {

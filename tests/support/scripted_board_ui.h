@@ -18,7 +18,6 @@ class ScriptedBoardUi : public ScriptedUi, public lyt::BoardUi {
   // Each grid-step dialog tries these answers in turn until one is accepted
   // (or they run out, which is a cancel).
   std::deque<std::pair<std::string, std::string>> GridStepAnswers;
-  std::vector<std::pair<std::string, std::string>> GridStepShown;
   // Print dialog: each showing clicks "Propriétés" once per entry of
   // PropertiesClicks (with that printer chosen), then "Imprimer" with each of
   // PrintChoices in turn until one prints; running out is "Annuler".
@@ -32,10 +31,8 @@ class ScriptedBoardUi : public ScriptedUi, public lyt::BoardUi {
     common::PixelSize PageSize() const override { return Size; }
   } Page;
 
-  void ShowGridStepDialog(
-      const std::string& stepX, const std::string& stepY,
-      const std::function<bool(const std::string&, const std::string&)>& accept) override {
-    GridStepShown.emplace_back(stepX, stepY);
+  void ShowGridStepDialog(const std::string&, const std::string&,
+                          const std::function<bool(const std::string&, const std::string&)>& accept) override {
     while (!GridStepAnswers.empty())
       if (std::apply(accept, Next(GridStepAnswers))) return;
   }

@@ -141,7 +141,6 @@ TEST(FootprintLibrary, ListsAndReadsFootprintFiles) {
     Board board;
     const std::string told = Describe(ReadFootprint(board, folder.Path().u8string(), name));
     EXPECT_EQ(std::make_pair(told, board.Pending.size()), std::make_pair(Describe(problem), pending));
-    EXPECT_TRUE(board.Elements.empty());
   }
 }
 
