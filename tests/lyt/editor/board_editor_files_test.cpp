@@ -22,8 +22,8 @@ using board_tests::ExpectOneMessage;
 using board_tests::ReadBytes;
 using Strings = std::vector<std::string>;
 
-// New, Open, Save, Save As, Quit and the grid-step dialog, with a scripted
-// user answering.
+// The file menu's commands and the grid-step dialog, with a scripted user
+// answering.
 class BoardEditorShell : public board_tests::EditorTest {
  protected:
   // An edited document: one track, changed since the last save.
