@@ -32,24 +32,13 @@ inline lyt::PendingItem NewItem(std::int32_t kind, std::int32_t layer, float siz
   return {0, 0, kind, layer, size, x1, y1, x2, y2, moveMode, true, std::string(), 0};
 }
 
-// One field of each record, as numbers.
-template <class Record, class Field>
-std::vector<std::int32_t> Column(const std::vector<Record>& records, Field Record::*field) {
-  std::vector<std::int32_t> values;
-  for (const Record& r : records) values.push_back(static_cast<std::int32_t>(r.*field));
-  return values;
-}
-
-// The texts of the footprint file messages.
-inline const char* const kFootprintNotFound = "Fichier d'empreinte Introuvable!";
-inline const char* const kWrongFootprint = "Fichier d'empreinte incorrect,\r\nlecture impossible !";
-
-// Exactly one message was shown: `text` with `icon`, an OK button and no title.
-inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text, common::MessageIcon icon) {
+// Exactly one message was shown: `text` with `icon`, an OK button and `title`.
+inline void ExpectOneMessage(const testing_support::ScriptedUi& ui, const std::string& text, common::MessageIcon icon,
+                             const std::string& title = std::string()) {
   ASSERT_EQ(ui.Messages.size(), 1u);
   const testing_support::ScriptedUi::Message& m = ui.Messages[0];
   EXPECT_EQ(std::make_tuple(m.Text, m.Icon, m.Buttons, m.Title),
-            std::make_tuple(text, icon, common::MessageButtons::Ok, std::string()));
+            std::make_tuple(text, icon, common::MessageButtons::Ok, title));
 }
 
 // The board editor as the window drives it (see EditorFixture), positions

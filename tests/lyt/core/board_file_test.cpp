@@ -133,7 +133,7 @@ TEST(FootprintLibrary, ListsAndReadsFootprintFiles) {
   put("abime.Emp", magic + pad + "0,8,3,x,1,1,0,0,\"\",0\r\n");
   EXPECT_EQ(ListFootprintNames(folder.Path().u8string()), (Names{"abime", "CMS", "R"}));
   // The footprint, the problem told and the items read ("abime" is damaged on its second item).
-  const common::FileProblem damaged{board_tests::kWrongFootprint, MessageIcon::Critical};
+  const common::FileProblem damaged{"Fichier d'empreinte incorrect,\r\nlecture impossible !", MessageIcon::Critical};
   const std::tuple<const char*, std::optional<common::FileProblem>, std::size_t> cases[] = {
       {"R", {}, 2}, {"CMS", {}, 1}, {"abime", damaged, 1}};
   for (const auto& [name, problem, pending] : cases) {
@@ -141,7 +141,6 @@ TEST(FootprintLibrary, ListsAndReadsFootprintFiles) {
     Board board;
     const std::string told = Describe(ReadFootprint(board, folder.Path().u8string(), name));
     EXPECT_EQ(std::make_pair(told, board.Pending.size()), std::make_pair(Describe(problem), pending));
-    EXPECT_TRUE(board.Elements.empty());
   }
 }
 

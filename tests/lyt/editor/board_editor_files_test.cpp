@@ -22,18 +22,14 @@ using board_tests::ExpectOneMessage;
 using board_tests::ReadBytes;
 using Strings = std::vector<std::string>;
 
-// New, Open, Save, Save As, Quit and the grid-step dialog, with a scripted
-// user answering.
+// The file menu's commands and the grid-step dialog, with a scripted user
+// answering.
 class BoardEditorShell : public board_tests::EditorTest {
  protected:
   // An edited document: one track, changed since the last save.
   void DrawSomething() {
     Doc().Elements.push_back(board_tests::Element(0, 1, 0, 0.3175f, 10, 10, 20, 10));
     Doc().Modified = true;
-  }
-  std::ptrdiff_t Questions() const {
-    return std::count_if(ui.Messages.begin(), ui.Messages.end(),
-                         [](const auto& m) { return m.Text == common::kSaveChangesQuestion; });
   }
   void ExpectGridStepStatus(const std::string& x, const std::string& y) {
     EXPECT_EQ(ui.Status[2], "  Pas de la grille Horizontal:" + x + "mm   ");
@@ -58,7 +54,6 @@ TEST_F(BoardEditorShell, QuitAndNewAskToSaveChangesAndAFailedSaveKeepsTheOldFile
   const std::string copy = folder.File("copie.Lyt");
   ui.FileAnswers = {FileChoice{copy, "copie.Lyt"}};
   editor.MnuEnregSous();
-  EXPECT_EQ(ui.FileDialogs.at(0).second.FileName, "");
   EXPECT_EQ(std::make_pair(ui.Caption, editor.FileName()), std::make_pair(std::string(" LYT : copie.Lyt"), copy));
   const std::string bytes = ReadBytes(copy);
   EXPECT_EQ(bytes, ReadBytes(path));
@@ -96,19 +91,19 @@ TEST_F(BoardEditorShell, QuitAndNewAskToSaveChangesAndAFailedSaveKeepsTheOldFile
   DrawSomething();
   ui.Answers = {MessageAnswer::Yes, MessageAnswer::Yes};
   EXPECT_FALSE(editor.MnuQuitter());
-  EXPECT_EQ(ui.FileDialogs.at(1).second.FileName, "Sans Nom");
   ui.FileAnswers = {FileChoice{folder.File("a.Lyt"), "a.Lyt"}};
   EXPECT_TRUE(editor.MnuQuitter());
-  EXPECT_EQ(ui.Caption, " LYT : a.Lyt");
   EXPECT_FALSE(editor.IsModified() || ReadBytes(folder.File("a.Lyt")).empty());
-  EXPECT_EQ(Questions(), 6);
+  const Strings told = ui.MessageTexts();
+  EXPECT_EQ(std::count(told.begin(), told.end(), common::kSaveChangesQuestion), 6);
 }
 
 // A cancelled dialog leaves the document alone; a board file brings its
-// elements and grid steps (within the dialog's range). A file read only in
-// part keeps what was read but loses its name, so that saving asks for one
-// instead of overwriting it; a missing file keeps its name for the save.
-TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndNeverOverwritesAPartlyReadFile) {
+// elements and grid steps (within the range of the grid-step dialog). A file
+// read only in part keeps what was read but loses its name, so that saving
+// asks for one instead of overwriting it; a missing file keeps its name for
+// the save.
+TEST_F(BoardEditorShell, OpenNeverOverwritesAPartlyReadFileAndGridStepsStayWithinRange) {
   editor.Start("");
   DrawSomething();
   ui.Answers = {MessageAnswer::No, MessageAnswer::No};
@@ -151,42 +146,11 @@ TEST_F(BoardEditorShell, OpenReadsTheChosenBoardAndNeverOverwritesAPartlyReadFil
   editor.MnuEnreg();
   EXPECT_EQ(ui.FileDialogs.back().first, common::FileDialogKind::Open) << "the missing file is created without asking";
   EXPECT_EQ(ReadBytes(missing).substr(0, 9), "\"LYT 3\"\r\n");
-}
 
-// Saving writes a moved selection still in hand, which stays in hand. A save
-// that cannot be written says so and loses nothing: Save As keeps the old
-// name, a value the file cannot hold is never written as 0.
-TEST_F(BoardEditorShell, SavingWritesTheSelectionInHandAndAFailedSaveLosesNothing) {
-  editor.Start("");
-  AddPad(10, 10);
-  const std::string saved = folder.File("garde.Lyt");
-  Doc().FileName = saved;
-  Click(G(10), G(10));
-  Drag(G(10), G(10), G(14), G(10));
-  editor.MnuEnreg();
-  EXPECT_TRUE(Doc().PendingActive) << "the selection stays in hand";
-  EXPECT_FLOAT_EQ(Doc().Elements[0].X1, G(14));
-  const std::string bytes = ReadBytes(saved), caption = ui.Caption;
-  EXPECT_EQ(bytes, WriteDocument(Doc(), 1.27f, 1.27f));
-  Click(G(40), G(40));
-
-  const std::string nowhere = folder.File("absent/nouveau.Lyt");
-  Doc().Modified = true;
-  ui.FileAnswers = {FileChoice{nowhere, "nouveau.Lyt"}};
-  editor.MnuEnregSous();
-  EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Impossible d'écrire le fichier\r\n" + nowhere});
-  EXPECT_EQ(std::make_tuple(Doc().FileName, ui.Caption, Doc().Modified), std::make_tuple(saved, caption, true));
-  Doc().Elements[0].X1 = std::numeric_limits<float>::infinity();
-  editor.MnuEnreg();
-  EXPECT_EQ(ui.MessageTexts().back(), "Impossible d'écrire le fichier\r\n" + saved);
-  EXPECT_EQ(std::make_pair(ReadBytes(saved), Doc().Modified), std::make_pair(bytes, true));
-}
-
-// Steps from 0.5 to 10 mm are taken, anything else is refused and asked
-// again; a comma ends the number. A refused then cancelled dialog changes
-// nothing.
-TEST_F(BoardEditorShell, GridStepDialogTakesOnlyStepsWithinRange) {
-  editor.Start("");
+  // Steps from 0.5 to 10 mm are taken, anything else is refused and asked
+  // again; a comma ends the number. A refused then cancelled dialog changes
+  // nothing.
+  ui.Messages.clear();
   ui.GridStepAnswers = {{"0.49", "1"}, {"10.01", "1"}, {"", "1"}, {"2", "0.49"}, {"2", "10.01"}, {"0.5", "10"}};
   editor.MnuPas();
   EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(5, "valeur incorrecte"));
@@ -197,7 +161,6 @@ TEST_F(BoardEditorShell, GridStepDialogTakesOnlyStepsWithinRange) {
   ui.GridStepAnswers = {{"1,27", "2.54"}};
   editor.MnuPas();
   EXPECT_DOUBLE_EQ(editor.View().Scale, scale / 2) << "the view follows at once";
-  EXPECT_EQ(ui.GridStepShown.at(1), std::make_pair(std::string("0.5"), std::string("10")));
   EXPECT_EQ(std::make_pair(editor.View().GridStepX, editor.View().GridStepY), std::make_pair(1.0f, 2.54f));
 
   ui.GridStepAnswers = {{"2", "20"}};
@@ -206,16 +169,12 @@ TEST_F(BoardEditorShell, GridStepDialogTakesOnlyStepsWithinRange) {
   ExpectGridStepStatus(" 1", " 2.54");
 }
 
-class BoardOutputs : public board_tests::EditorTest {
- protected:
-  BoardOutputs() { editor.Start(""); }
-};
-
 // Each command writes beside the board the files the writers make, or
 // refuses with one message and writes nothing; a file that cannot be written
 // is named, with the exclamation icon. Texts at a bad angle on two layers are
 // told once for the whole export.
-TEST_F(BoardOutputs, FilesAreWrittenBesideTheBoardOrRefusedWithOneMessage) {
+TEST_F(BoardEditorShell, FilesAreWrittenBesideTheBoardOrRefusedWithOneMessage) {
+  editor.Start("");
   const std::vector<BoardElement> pad = {Element(0, ElementKind::RoundPad, BoardLayer::Through, 0.8f, 10, 20)};
   std::vector<BoardElement> board = {Element(0, ElementKind::Track, BoardLayer::Component, 0.8f, 10, 20, 30, 20),
                                      pad[0], Element(0, ElementKind::Hole, BoardLayer::Through, 0.4f, 10, 20)};
@@ -256,6 +215,35 @@ TEST_F(BoardOutputs, FilesAreWrittenBesideTheBoardOrRefusedWithOneMessage) {
   EXPECT_FALSE(editor.IsModified()) << "the document is not changed";
 }
 
+// Saving writes a moved selection still in hand, which stays in hand. A save
+// that cannot be written says so and loses nothing: Save As keeps the old
+// name, a value the file cannot hold is never written as 0.
+TEST_F(BoardEditorShell, SavingWritesTheSelectionInHandAndAFailedSaveLosesNothing) {
+  editor.Start("");
+  AddPad(10, 10);
+  const std::string saved = folder.File("garde.Lyt");
+  Doc().FileName = saved;
+  Click(G(10), G(10));
+  Drag(G(10), G(10), G(14), G(10));
+  editor.MnuEnreg();
+  EXPECT_TRUE(Doc().PendingActive) << "the selection stays in hand";
+  EXPECT_FLOAT_EQ(Doc().Elements[0].X1, G(14));
+  const std::string bytes = ReadBytes(saved), caption = ui.Caption;
+  EXPECT_EQ(bytes, WriteDocument(Doc(), 1.27f, 1.27f));
+  Click(G(40), G(40));
+
+  const std::string nowhere = folder.File("absent/nouveau.Lyt");
+  Doc().Modified = true;
+  ui.FileAnswers = {FileChoice{nowhere, "nouveau.Lyt"}};
+  editor.MnuEnregSous();
+  EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Impossible d'écrire le fichier\r\n" + nowhere});
+  EXPECT_EQ(std::make_tuple(Doc().FileName, ui.Caption, Doc().Modified), std::make_tuple(saved, caption, true));
+  Doc().Elements[0].X1 = std::numeric_limits<float>::infinity();
+  editor.MnuEnreg();
+  EXPECT_EQ(ui.MessageTexts().back(), "Impossible d'écrire le fichier\r\n" + saved);
+  EXPECT_EQ(std::make_pair(ReadBytes(saved), Doc().Modified), std::make_pair(bytes, true));
+}
+
 // Black, the component side alone or nothing.
 PrintChoice Ticked(const std::string& scale, bool component = true) {
   return {"Bureau", true, component, false, false, false, scale};
@@ -263,30 +251,26 @@ PrintChoice Ticked(const std::string& scale, bool component = true) {
 
 // The print command with a scripted dialog and a 600 dpi printer; whatever
 // happens, the window's view keeps its zoom and scale.
-class BoardPrint : public BoardOutputs {
+class BoardPrint : public BoardEditorShell {
  protected:
   BoardPrint() {
+    editor.Start("");
     editor.MnuZoomIn();  // away from the print zoom
     view = View();
     // A 25.4 mm component track: 600 dots long at scale 1.
     Doc().Elements.push_back(Element(0, ElementKind::Track, BoardLayer::Component, 0.3175f,
                                      25.4f, 25.4f, 50.8f, 25.4f));
-    ui.Messages.clear();
   }
   std::pair<std::int32_t, double> View() const { return {editor.View().Zoom, editor.View().Scale}; }
-  void ExpectEchec() {
-    ASSERT_EQ(ui.Messages.size(), 1u);
-    const auto& m = ui.Messages[0];
-    EXPECT_EQ(std::make_tuple(m.Text, m.Title, m.Icon, View()),
-              std::make_tuple("Impossible d'accéder à l'imprimante!", "Echec", MessageIcon::Information, view));
-  }
 
   std::pair<std::int32_t, double> view;
 };
 
 // A refused choice opens no printer (nor PDF file) and leaves the dialog
 // open; an accepted one sends a landscape page to the chosen printer, in
-// monochrome for the black option, at the print zoom.
+// monochrome for the black option, at the print zoom. Every layer and the
+// drill plan printed in black are black figures, and white only for the
+// painted centres of the holes.
 TEST_F(BoardPrint, ScaleAndLayersAreCheckedBeforeThePage) {
   const char* const badScale = "échelle incorrecte !";
   // The scale, whether a layer is ticked, the length of the track in printer dots, the refusal.
@@ -311,10 +295,21 @@ TEST_F(BoardPrint, ScaleAndLayersAreCheckedBeforeThePage) {
     const common::PrintJob& job = ui.PrintJobs[0];
     EXPECT_EQ(std::make_tuple(job.Printer, job.Landscape, job.Colour, job.DocumentName, viewWhilePrinting),
               std::make_tuple("Bureau", true, false, Doc().FileName, view));
-    ASSERT_EQ(ui.Printer.Lines().size(), 1u);
-    EXPECT_EQ(ui.Printer.Lines()[0].X2 - ui.Printer.Lines()[0].X1, length);
+    ASSERT_EQ(ui.Page.Lines().size(), 1u);
+    EXPECT_EQ(ui.Page.Lines()[0].X2 - ui.Page.Lines()[0].X1, length);
   }
   EXPECT_EQ(ui.Beeps, 8);
+
+  AddPad(30, 30, 0, ElementKind::RectPad);
+  Doc().Elements.push_back(Element(0, ElementKind::Text, BoardLayer::Silkscreen, 2.0f, 10, 30, 0, 0, "AB"));
+  Doc().Elements.push_back(Element(0, ElementKind::Circle, BoardLayer::Silkscreen, 1.0f, 30, 30));
+  ui.PrintChoices = {{"Bureau", true, true, true, true, true, "1"}};
+  editor.MnuImpression();
+  ASSERT_GT(ui.Page.Drawing.size(), 20u);
+  for (const auto& d : ui.Page.Drawing) {
+    const bool whiteCentre = d.Colour == common::Rgb(255, 255, 255) && d.Mode == common::DrawMode::PaintWhite;
+    EXPECT_TRUE(whiteCentre || (d.Colour == 0 && d.Mode != common::DrawMode::PaintWhite));
+  }
 }
 
 // "Echec" for a printer that cannot be opened, for its page or its
@@ -324,14 +319,43 @@ TEST_F(BoardPrint, PrinterThatCannotBeOpenedIsToldAndAGivenUpPdfIsNot) {
   ui.PageOutcomes = {common::PrintOutcome::Cancelled, common::PrintOutcome::Failed};
   ui.PrintChoices = {Ticked("1"), Ticked("1"), Ticked("1")};
   editor.MnuImpression();
-  EXPECT_EQ(ui.PrintResults, (std::vector<bool>{false, false, true}));
-  ExpectEchec();
+  EXPECT_EQ(std::make_pair(ui.PrintResults, View()), std::make_pair(std::vector<bool>{false, false, true}, view));
+  ExpectOneMessage(ui, "Impossible d'accéder à l'imprimante!", MessageIcon::Information, "Echec");
   ui.Messages.clear();
   ui.PrinterOpens = false;
   ui.PropertiesClicks = {"Disparue"};
   editor.MnuImpression();
-  EXPECT_EQ(ui.PropertiesShown, (Strings{"Bureau", "Disparue"}));
-  ExpectEchec();
+  EXPECT_EQ(std::make_pair(ui.PropertiesShown, View()), std::make_pair(Strings{"Bureau", "Disparue"}, view));
+  ExpectOneMessage(ui, "Impossible d'accéder à l'imprimante!", MessageIcon::Information, "Echec");
+}
+
+// Up to scale 1, and above while the board stays on the page, the sheet's
+// corner is the page's; a board that would leave the page is centred on it,
+// and the user is told when even so it does not fit.
+TEST_F(BoardPrint, ABoardThatWouldLeaveThePageIsCentredOnIt) {
+  // The track runs from (X, 20) to (X + 10, 20) mm, with a second one 430 mm
+  // further when X is negative; the scale, whether the page's size (6000 by
+  // 4000 dots) is known, whether the board is centred and the user told.
+  const std::tuple<float, std::string, bool, bool, bool> rows[] = {
+      {130, "1", true, false, false}, {20, "2", true, false, false}, {130, "2", true, true, false},
+      {130, "2", false, false, false}, {-300, "3", true, true, true}};
+  for (const auto& [x, scale, known, centred, told] : rows) {
+    SCOPED_TRACE(x + std::stof(scale));
+    ui.Messages.clear();
+    Doc().Elements = {Element(0, ElementKind::Track, BoardLayer::Component, 0.2f, x, 20, x + 10, 20)};
+    if (x < 0)
+      Doc().Elements.push_back(Element(0, ElementKind::Track, BoardLayer::Component, 0.2f, x + 430, 20, x + 440, 20));
+    ui.Page.Size = known ? common::PixelSize{6000, 4000} : common::PixelSize{};
+    ASSERT_TRUE(editor.Print(Ticked(scale)));
+    const auto line = ui.Page.Lines().at(0);
+    // 1 mm of the board is scale x 600 / 25.4 dots, from the page's corner
+    // or, centred, from the middle of the page to the middle of the board.
+    const double dots = std::stof(scale) * 600 / 25.4, middle = x < 0 ? x + 220 : x + 5;
+    EXPECT_NEAR(line.X1, centred ? 3000 + (x - middle) * dots : x * dots, 2);
+    EXPECT_NEAR(line.Y1, centred ? 2000 : 20 * dots, 2);
+    EXPECT_EQ(ui.MessageTexts(), Strings(told, "Le circuit est plus grand que la page à cette échelle :\r\n"
+                                               "ses bords ne sont pas imprimés."));
+  }
 }
 
 }  // namespace

@@ -17,8 +17,11 @@ class BoardViewComfort : public board_tests::EditorTest {
 
 // A notch scrolls a tenth of the view, as an arrow of the bars does (a click
 // beside the thumb: the whole view); Shift turns it sideways; Ctrl zooms one
-// step per whole notch, in or out.
-TEST_F(BoardViewComfort, WheelScrollsATenthOfTheViewAndZoomsByNotchesWithCtrl) {
+// step per whole notch, in or out. C held centres the view on the pointer:
+// the bars move by the pointer's distance from the middle of the view, and
+// the pointer goes to the middle (the key held and released, and Ctrl, are
+// seen through the window's real key events).
+TEST_F(BoardViewComfort, WheelScrollsATenthOfTheViewZoomsByNotchesWithCtrlAndCCentres) {
   // The wheel's turns, Shift, Ctrl, the scroll across and down in arrow
   // steps, and the zoom. Part of a notch waits for the rest, turning back
   // starts afresh.
@@ -38,6 +41,15 @@ TEST_F(BoardViewComfort, WheelScrollsATenthOfTheViewAndZoomsByNotchesWithCtrl) {
     EXPECT_EQ(Layout().VScroll1.Value - before.VScroll1.Value, down * before.VScroll1.SmallChange);
     EXPECT_EQ(ui.Layouts.back().VScroll1.Value, Layout().VScroll1.Value) << "the window follows";
   }
+
+  const common::WindowLayout before = Layout();
+  ui.Screen = {ui.Picture1Screen.Left + 400, ui.Picture1Screen.Top + 500};
+  editor.KeyDown(common::Key::C, false, false, false);
+  ASSERT_EQ(ui.Warps.size(), 1u);
+  const common::PixelPoint middle = ui.Warps[0];
+  EXPECT_EQ(Layout().HScroll1.Value - before.HScroll1.Value, ui.Screen.X - middle.X);
+  EXPECT_EQ(Layout().VScroll1.Value - before.VScroll1.Value, ui.Screen.Y - middle.Y);
+  EXPECT_NEAR(middle.X, ui.Picture1Screen.Left + ui.Picture1Screen.Width / 2, 1);
 }
 
 // A board in view opens at the first zoom; one away from the middle of the

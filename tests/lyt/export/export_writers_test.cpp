@@ -17,11 +17,9 @@ namespace {
 
 using namespace lyt;
 using namespace lyt::ElementKind;
+using namespace lyt::BoardLayer;
 using Strings = std::vector<std::string>;
 using LineList = std::initializer_list<std::string>;
-
-constexpr std::int32_t kComponent = BoardLayer::Component, kSolder = BoardLayer::Solder,
-                       kSilkscreen = BoardLayer::Silkscreen, kThrough = BoardLayer::Through;
 
 BoardElement E(std::int32_t kind, std::int32_t layer, float size, float x1, float y1, float x2 = 0, float y2 = 0,
                std::string text = {}, std::int32_t angle = 0) {
@@ -45,7 +43,7 @@ Strings Lines(const std::string& text) {
   return lines;
 }
 
-BoardElement H(float size, float x, float y) { return E(Hole, kThrough, size, x, y); }
+BoardElement H(float size, float x, float y) { return E(Hole, Through, size, x, y); }
 
 std::string File(LineList tools, LineList body) {
   return CrLf({"M48", "METRIC,LZ"}) + CrLf(tools) + CrLf({"M95", "M47, debut perçage", "G05", "M71"}) + CrLf(body) +
@@ -65,13 +63,13 @@ TEST(DrillFile, IsWrittenByteForByte) {
        {H(0.4f, 10, 20), H(0.5f, 12.54f, 20), H(0.4f, 15.08f, 20)},
        File({"T1C0.800", "T2C1.000"}, {"T1", "X10.000Y175.580", "T2", "X12.540Y175.580", "T1", "X15.080Y175.580"})},
       {"only live holes, on any layer",
-       {H(0.4f, 1, 1), H(0.4f, 2, 1), E(RoundPad, kThrough, 0.8f, 7, 1), E(Deleted, kThrough, 0.9f, 8, 1),
-        E(Hole, kComponent, 0.7f, 9, 1)},
+       {H(0.4f, 1, 1), H(0.4f, 2, 1), E(RoundPad, Through, 0.8f, 7, 1), E(Deleted, Through, 0.9f, 8, 1),
+        E(Hole, Component, 0.7f, 9, 1)},
        File({"T1C0.800", "T2C1.400"}, {"T1", "X1.000Y194.580", "X2.000Y194.580", "T2", "X9.000Y194.580"})},
       {"sizes apart beyond the third decimal are two tools",
        {H(0.4f, 0.5f, 195.08f), H(std::nextafter(0.4f, 1.0f), 1, 1)},
        File({"T1C0.800", "T2C0.800"}, {"T1", "X.500Y.500", "T2", "X1.000Y194.580"})},
-      {"no file without holes", {E(RoundPad, kThrough, 0.8f, 7, 1)}, std::nullopt}};
+      {"no file without holes", {E(RoundPad, Through, 0.8f, 7, 1)}, std::nullopt}};
   for (const auto& [name, board, file] : cases) EXPECT_EQ(ExportDrill(board), file) << name;
 }
 
@@ -95,18 +93,18 @@ Strings Part(const std::string& file, bool body) {
 // reach a file.
 TEST(GerberLayer, TrackAndThroughPadGiveTheseFilesByteForByte) {
   const std::vector<BoardElement> board = {
-      E(Track, kComponent, 0.8f, 10, 20, 30, 20), E(RoundPad, kThrough, 0.8f, 10, 20), E(Hole, kThrough, 0.4f, 10, 20),
-      E(Deleted, kComponent, 3.0f, 1, 1, 2, 2), E(2, kComponent, 3.0f, 1, 1, 2, 2), E(3, kThrough, 3.0f, 1, 1, 2, 2)};
+      E(Track, Component, 0.8f, 10, 20, 30, 20), E(RoundPad, Through, 0.8f, 10, 20), E(Hole, Through, 0.4f, 10, 20),
+      E(Deleted, Component, 3.0f, 1, 1, 2, 2), E(2, Component, 3.0f, 1, 1, 2, 2), E(3, Through, 3.0f, 1, 1, 2, 2)};
   const std::string header =
       CrLf({"G04 format : xxx.xxx unité : millimètre *", "%FSLAX33Y33*", "MOMM*", "OFA0B0*", "SFA1B1*", "IPPOS*%"});
   const std::string pads = "G04 définition des ouvertures pour les pastilles rondes *";
-  EXPECT_EQ(Layer(board, kComponent),
+  EXPECT_EQ(Layer(board, Component),
             header + CrLf({"G04 définition des ouvertures pour les pistes *", "%ADD10C,0.8*%", pads, "%ADD11C,1.6X0.2*%",
                            "G04 tracé du CI *", "G54D10*", "G01X10000Y175580D02*", "X30000Y175580D01*", "G54D11*",
                            "X10000Y175580D03*", "M02*"}));
-  EXPECT_EQ(Layer(board, kSolder),
+  EXPECT_EQ(Layer(board, Solder),
             header + CrLf({pads, "%ADD10C,1.6X0.2*%", "G04 tracé du CI *", "G54D10*", "X10000Y175580D03*", "M02*"}));
-  EXPECT_EQ(Layer(board, kSilkscreen), header + CrLf({"G04 tracé du CI *", "M02*"}))
+  EXPECT_EQ(Layer(board, Silkscreen), header + CrLf({"G04 tracé du CI *", "M02*"}))
       << "an empty layer still gets its file";
 }
 
@@ -114,13 +112,13 @@ TEST(GerberLayer, TrackAndThroughPadGiveTheseFilesByteForByte) {
 // go to theirs alone.
 TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
   // Added in the reverse of the numbering order, two track widths.
-  const std::int32_t s = kSilkscreen;
+  const std::int32_t s = Silkscreen;
   const std::vector<BoardElement> board = {
       E(Text, s, 2.0f, 50, 50, 0, 0, "A"), E(Circle, s, 1.0f, 60, 60), E(RectPad, s, 0.5f, 70, 70),
       E(OvalPad, s, 1.0f, 80, 80),         E(SquarePad, s, 0.6f, 90, 90),
       E(RoundPad, s, 0.5f, 100, 100),      E(Track, s, 0.4f, 1, 1, 2, 2),
       E(Track, s, 0.25f, 1, 1, 2, 2),      E(Track, s, 0.4f, 3, 3, 4, 4),
-      E(Track, kComponent, 0.8f, 5, 5, 9, 5), E(Track, kSolder, 0.5f, 5, 6, 9, 6)};
+      E(Track, Component, 0.8f, 5, 5, 9, 5), E(Track, Solder, 0.5f, 5, 6, 9, 6)};
   const std::string of = "G04 définition des ouvertures pour ";
   EXPECT_EQ(Part(Layer(board, s), false),
             (Strings{of + "les pistes *", "%ADD10C,0.4*%", "%ADD11C,0.25*%", of + "les pastilles rondes *",
@@ -129,7 +127,7 @@ TEST(GerberLayer, AperturesAreNumberedByTableThenFirstAppearance) {
                      of + "les pastilles rectangulaires *", "%ADD16R,2.X1.X0.2*%", "%ADD17R,1.X2.X0.2*%",
                      "G04 définition de l'ouverture pour les cercles *", "%ADD18C,0.150*%", of + "le texte *",
                      "%ADD19C,0.333*%"}));
-  for (const auto& [layer, width] : {std::pair{kComponent, "0.8"}, {kSolder, "0.5"}})
+  for (const auto& [layer, width] : {std::pair{Component, "0.8"}, {Solder, "0.5"}})
     EXPECT_EQ(Part(Layer(board, layer), false), (Strings{of + "les pistes *", "%ADD10C," + std::string(width) + "*%"}));
 }
 
@@ -137,27 +135,27 @@ TEST(GerberLayer, BodiesHoldTheseLines) {
   // What a case shows, the board, the layer, the body and the problems told.
   const std::tuple<const char*, std::vector<BoardElement>, std::int32_t, Strings, GerberProblems> cases[] = {
       {"aperture selected only when it changes",
-       {E(Track, kSolder, 0.3f, 0, 1, 0, 5), E(Track, kSolder, 0.3f, 1, 1, 1, 5),
-        E(Track, kSolder, 0.5f, 2, 1, 2, 5), E(Track, kSolder, 0.3f, 3, 1, 3, 5)}, kSolder,
+       {E(Track, Solder, 0.3f, 0, 1, 0, 5), E(Track, Solder, 0.3f, 1, 1, 1, 5),
+        E(Track, Solder, 0.5f, 2, 1, 2, 5), E(Track, Solder, 0.3f, 3, 1, 3, 5)}, Solder,
        {"G54D10*", "G01X0Y194580D02*", "X0Y190580D01*", "G01X1000Y194580D02*", "X1000Y190580D01*",
         "G54D11*", "G01X2000Y194580D02*", "X2000Y190580D01*", "G54D10*", "G01X3000Y194580D02*",
         "X3000Y190580D01*"}, {}},
       {"long pads take their aperture by angle",
-       {E(OvalPad, kThrough, 1, 10, 20), E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 90),
-        E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 270), E(OvalPad, kThrough, 1, 10, 20, 0, 0, "", 180),
-        E(RectPad, kThrough, 0.5f, 12, 20, 0, 0, "", 90)}, kComponent,
+       {E(OvalPad, Through, 1, 10, 20), E(OvalPad, Through, 1, 10, 20, 0, 0, "", 90),
+        E(OvalPad, Through, 1, 10, 20, 0, 0, "", 270), E(OvalPad, Through, 1, 10, 20, 0, 0, "", 180),
+        E(RectPad, Through, 0.5f, 12, 20, 0, 0, "", 90)}, Component,
        {"G54D10*", "X10000Y175580D03*", "G54D11*", "X10000Y175580D03*", "X10000Y175580D03*",
         "G54D10*", "X10000Y175580D03*", "G54D13*", "X12000Y175580D03*"}, {}},
       {"circle is one turn from its rightmost point",
-       {E(Circle, kSilkscreen, 2.5f, 50, 100)}, kSilkscreen,
+       {E(Circle, Silkscreen, 2.5f, 50, 100)}, Silkscreen,
        {"G54D10*", "G01X52500Y95580D02*", "G75*", "G03X52500Y95580I-2500J0D01*", "G01*"}, {}},
       // "L" of height 1 at (10, 20): the stem, then the foot to the left as
       // seen from the solder side.
-      {"solder text is mirrored", {E(Text, kSolder, 1.0f, 10, 20, 0, 0, "L")}, kSolder,
+      {"solder text is mirrored", {E(Text, Solder, 1.0f, 10, 20, 0, 0, "L")}, Solder,
        {"G54D10*", "G01X10800Y175580D02*", "X10800Y174680D01*", "G01X10800Y174680D02*",
         "X10000Y174680D01*"}, {}},
       {"text at a bad angle writes nothing and is reported once",
-       {E(Text, kComponent, 2.0f, 10, 20, 0, 0, "A B.", 45)}, kComponent, {"G54D10*"},
+       {E(Text, Component, 2.0f, 10, 20, 0, 0, "A B.", 45)}, Component, {"G54D10*"},
        {"Angle incorrect !"}}};
   for (const auto& [name, board, layer, body, told] : cases) {
     SCOPED_TRACE(name);
@@ -200,18 +198,18 @@ TEST(GerberText, SameSegmentsAndPenAsTheScreenFontAtEveryAngle) {
 // a sink that fails stops the writing (the pieces add up to what the
 // exported files hold: ExportGerberLayer joins them).
 TEST(GerberPieces, LargeFilesGoOutInBoundedPieces) {
-  const std::vector<BoardElement> board{E(Text, kComponent, 2.0f, 0, 0, 0, 0, std::string(20000, 'W'))};
+  const std::vector<BoardElement> board{E(Text, Component, 2.0f, 0, 0, 0, 0, std::string(20000, 'W'))};
   GerberProblems problems;
   std::size_t largest = 0;
   int pieces = 0;
-  EXPECT_TRUE(WriteGerberLayer(board, kComponent, problems, [&](std::string_view piece) {
+  EXPECT_TRUE(WriteGerberLayer(board, Component, problems, [&](std::string_view piece) {
     largest = std::max(largest, piece.size());
     return ++pieces > 0;
   }));
   EXPECT_GT(pieces, 10);
   EXPECT_LT(largest, std::size_t{70000});
   pieces = 0;
-  EXPECT_FALSE(WriteGerberLayer(board, kComponent, problems, [&](std::string_view) { return ++pieces <= 2; }));
+  EXPECT_FALSE(WriteGerberLayer(board, Component, problems, [&](std::string_view) { return ++pieces <= 2; }));
   EXPECT_EQ(pieces, 3);
 }
 
