@@ -231,4 +231,12 @@ TEST(ShippedFiles, EveryLibraryComponentReadsAndPlaces) {
   EXPECT_GE(count, 40u);
 }
 
+// The example schematic reads whole and is saved back to the same bytes.
+TEST(ShippedFiles, ExampleSchematicSavesUnchanged) {
+  Schematic example;
+  example.FileName = LYTSKT_SOURCE_DIR "/examples/clignotant.Skt";
+  ASSERT_FALSE(ReadDocument(example));
+  EXPECT_EQ(WriteDocument(example), ReadBytes(example.FileName));
+}
+
 }  // namespace
